@@ -1,0 +1,75 @@
+// Index wrap and placement: centred, upper left, lower right, or turning through the corners.
+#include "engine/placement.h"
+
+#include "engine/checked.h"
+#include "engine/resume_next.h"
+#include "panel/form1.h"
+
+namespace engine {
+
+namespace {
+
+enum class Anchor { Start, Centre, End };
+
+struct Placement {
+    Anchor horizontal;
+    Anchor vertical;
+};
+
+// Upper left, upper right, lower left, lower right.
+constexpr Placement kCorners[] = {
+    {Anchor::Start, Anchor::Start},
+    {Anchor::End, Anchor::Start},
+    {Anchor::Start, Anchor::End},
+    {Anchor::End, Anchor::End},
+};
+
+// Half twips are kept and nothing is clamped: a window larger than the screen gets a negative edge.
+float edge(Anchor anchor, float screenSize, float windowSize)
+{
+    switch (anchor) {
+    case Anchor::Start:
+        return 0.0f;
+    case Anchor::End:
+        return checked::finite(screenSize - windowSize);
+    case Anchor::Centre:
+        break;
+    }
+    return checked::finite(checked::finite(screenSize - windowSize) / 2.0f);
+}
+
+void place(Form1& f, ResumeNext& rn, Placement p)
+{
+    for (platform::Window* w : {&f.Me, &f.Form2}) {
+        rn.step([&] { w->setLeft(edge(p.horizontal, f.Screen.width(), w->width())); });
+        rn.step([&] { w->setTop(edge(p.vertical, f.Screen.height(), w->height())); });
+    }
+}
+
+}  // namespace
+
+void wrapIndex(Form1& f, ResumeNext& rn)
+{
+    state::ShowState& s = f.state;
+    if (rn.test([&] { return s.mFileIndex >= f.File1.listCount(); }))
+        rn.step([&] { s.mFileIndex = 0; });
+}
+
+void placeWindows(Form1& f, ResumeNext& rn)
+{
+    state::ShowState& s = f.state;
+    if (rn.test([&] { return f.chkRandomize.value() != 0; })) {
+        place(f, rn, kCorners[s.mCornerStep]);
+        rn.step([&] { s.mCornerStep = checked::increment(s.mCornerStep); });
+        if (rn.test([&] { return s.mCornerStep == 4; }))
+            rn.step([&] { s.mCornerStep = 0; });
+    } else if (rn.test([&] { return f.chkLowerRight.value() != 0; })) {
+        place(f, rn, {Anchor::Start, Anchor::Start});
+    } else if (rn.test([&] { return f.chkUpperRight.value() != 0; })) {
+        place(f, rn, {Anchor::End, Anchor::End});
+    } else {
+        place(f, rn, {Anchor::Centre, Anchor::Centre});
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,79 @@
+// Browsing keeps the three lists chained, mFileIndex on the user's choice, and starts a new random
+// cycle whenever the folder changes.
+#include "panel/browsing.h"
+
+#include <exception>
+#include <optional>
+
+#include "panel/form1.h"
+#include "panel/number_reader.h"
+
+namespace {
+
+const char* const kSystemDrive = "/";
+
+void clearRandomCycle(Form1& f)
+{
+    f.state.mShownList.clear();
+    f.state.gShownCount = 0;
+}
+
+}  // namespace
+
+void Drive1_Change(Form1& f)
+{
+    // Set while falling back to the system drive, so that an unreadable system drive neither
+    // repeats the message nor falls back again: the lists then stay where they were.
+    static bool fallingBack = false;
+    try {
+        f.Dir1.setPath(f.Drive1.drive());
+    } catch (const std::exception&) {
+        if (fallingBack)
+            return;
+        f.MsgBox.show("Drive " + f.Drive1.drive() + " is not ready", "ERROR");
+        fallingBack = true;
+        try {
+            f.Drive1.setDrive(kSystemDrive);
+        } catch (const std::exception&) {
+        }
+        fallingBack = false;
+    }
+}
+
+void Dir1_Change(Form1& f)
+{
+    f.File1.setPath(f.Dir1.path());
+}
+
+void File1_PathChange(Form1& f)
+{
+    clearRandomCycle(f);
+}
+
+void File1_Click(Form1& f)
+{
+    f.state.mFileIndex = f.File1.listIndex();
+}
+
+void cmdResetRandomCycle_Click(Form1& f)
+{
+    clearRandomCycle(f);
+}
+
+void Text1_GotFocus(Form1& f)
+{
+    f.state.mTextHasFocus = 1;
+}
+
+void Text1_LostFocus(Form1& f)
+{
+    f.state.mTextHasFocus = 0;
+}
+
+void Text1_Change(Form1& f)
+{
+    if (f.state.mTextHasFocus != 1)
+        return;
+    if (const std::optional<std::int32_t> index = panel::readTypedNumber(f.Text1.text()))
+        f.state.mFileIndex = *index;
+}

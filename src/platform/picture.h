@@ -1,0 +1,27 @@
+// A decoded (or decodable) picture and the loader that makes one from a file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/units.h"
+
+namespace platform {
+
+class Picture {
+public:
+    virtual ~Picture() = default;
+    virtual Twips width() const = 0;
+    virtual Twips height() const = 0;
+};
+
+using PicturePtr = std::shared_ptr<const Picture>;
+
+class PictureLoader {
+public:
+    virtual ~PictureLoader() = default;
+    // Throws Failure when the file is missing, not a regular file or not a picture.
+    virtual PicturePtr load(const std::string& path) = 0;
+};
+
+}  // namespace platform

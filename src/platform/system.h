@@ -1,0 +1,40 @@
+// What the program asks of the desktop besides windows and controls.
+#pragma once
+
+#include <string>
+
+#include "platform/units.h"
+
+namespace platform {
+
+// The primary screen's full geometry.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual Twips width() const = 0;
+    virtual Twips height() const = 0;
+};
+
+// Modal, one OK button, no icon; returns when the user closes it.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(const std::string& text, const std::string& title) = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    virtual void reseed() = 0;
+    // Uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+// Ends the program: every window closes and the process exits.
+class Program {
+public:
+    virtual ~Program() = default;
+    virtual void end() = 0;
+};
+
+}  // namespace platform

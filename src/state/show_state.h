@@ -1,0 +1,19 @@
+// The slide-show state shared by the handlers; it lives as long as the main window.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+namespace state {
+
+struct ShowState {
+    std::int32_t mPaused = 0;      // non-zero: a tick returns at once
+    std::int32_t mFileIndex = 0;   // the entry of File1 the next sequential tick shows
+    std::set<std::string> mShownList;  // names shown in the current random cycle, exactly as listed
+    std::int32_t gShownCount = 0;  // ticks past the selection since the record was last cleared
+    std::int32_t mCornerStep = 0;  // next corner of the rotation: 0 to 3
+    std::int32_t mTextHasFocus = 0;
+};
+
+}  // namespace state

@@ -1,0 +1,45 @@
+// The program's events at a glance: which control event runs which handler.
+#include "wiring.h"
+
+#include "display/blackout.h"
+#include "display/pause_resume_stop.h"
+#include "engine/slide_tick.h"
+#include "panel/browsing.h"
+#include "panel/form1.h"
+#include "panel/go.h"
+#include "panel/options.h"
+#include "panel/speed.h"
+#include "panel/startup_exit.h"
+
+void wireEvents(Form1& f)
+{
+    const auto on = [&f](platform::Event& event, void (*handler)(Form1&)) {
+        event.connect([&f, handler] { handler(f); });
+    };
+
+    on(f.Me.Load, form1::Form_Load);
+    on(f.cmdExit.Click, cmdExit_Click);
+    on(f.cmdGo.Click, cmdGo_Click);
+    on(f.Timer1.Tick, Timer1_Timer);
+    on(f.HScroll1.Change, HScroll1_Change);
+
+    on(f.Drive1.Change, Drive1_Change);
+    on(f.Dir1.Change, Dir1_Change);
+    on(f.File1.PathChange, File1_PathChange);
+    on(f.File1.Click, File1_Click);
+    on(f.cmdResetRandomCycle.Click, cmdResetRandomCycle_Click);
+    on(f.Text1.GotFocus, Text1_GotFocus);
+    on(f.Text1.LostFocus, Text1_LostFocus);
+    on(f.Text1.Change, Text1_Change);
+
+    on(f.chkLowerRight.Click, chkLowerRight_Click);
+    on(f.chkRandomize.Click, chkRandomize_Click);
+    on(f.chkUpperRight.Click, chkUpperRight_Click);
+    on(f.chkBlackOut.Click, chkBlackOut_Click);
+
+    on(f.Picture1.Click, Picture1_Click);
+    on(f.Picture1.DblClick, Picture1_DblClick);
+    on(f.Form2.Click, form2::Form_Click);
+    on(f.Form2.DblClick, form2::Form_DblClick);
+    on(f.Form3.Load, form3::Form_Load);
+}
