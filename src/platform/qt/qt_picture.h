@@ -1,0 +1,19 @@
+// The Qt picture: knows its natural size from the file's header and decodes at the size drawn.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include "platform/picture.h"
+
+namespace platform::qt {
+
+class QtPicture : public Picture {
+public:
+    // Natural size in device pixels, after the EXIF orientation is applied.
+    virtual QSize pixelSize() const = 0;
+    // The whole picture resampled smoothly to the given size; a null image if it cannot be decoded.
+    virtual QImage image(QSize size) const = 0;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,19 @@
+// Raises a program event from a Qt notification. Exceptions must not cross Qt's event loop, and a
+// handler without an error trap must not end the program: a failure ends that handler only.
+#pragma once
+
+#include <exception>
+
+#include "platform/event.h"
+
+namespace platform::qt {
+
+inline void raiseFromQt(const Event& event)
+{
+    try {
+        event.raise();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace platform::qt
