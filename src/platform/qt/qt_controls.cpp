@@ -1,0 +1,165 @@
+// The simple controls; each raises its event from its widget's signal, so code and user raise it once.
+#include "platform/qt/qt_controls.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/failure.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/raise.h"
+
+namespace platform::qt {
+
+namespace {
+
+template <typename Widget>
+Widget* placed(Widget* widget, const ControlDesign& design)
+{
+    widget->setGeometry(designRect(design));
+    return widget;
+}
+
+// Focus that moves inside the program; a window losing or regaining activation is not a change of
+// focus to the program.
+class FocusLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+    void reportFocusTo(const Event& gotFocus, const Event& lostFocus)
+    {
+        gotFocus_ = &gotFocus;
+        lostFocus_ = &lostFocus;
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusInEvent(event);
+        if (gotFocus_ && movesWithinProgram(*event))
+            raiseFromQt(*gotFocus_);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        if (lostFocus_ && movesWithinProgram(*event))
+            raiseFromQt(*lostFocus_);
+    }
+
+private:
+    static bool movesWithinProgram(const QFocusEvent& event)
+    {
+        return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    }
+
+    const Event* gotFocus_ = nullptr;
+    const Event* lostFocus_ = nullptr;
+};
+
+}  // namespace
+
+QtCommandButton::QtCommandButton(const ControlDesign& design, QWidget* parent)
+    : QtControl(placed(new QPushButton(QString::fromStdString(design.text), parent), design))
+{
+    QObject::connect(static_cast<QPushButton*>(widget()), &QPushButton::clicked, widget(),
+                     [this] { raiseFromQt(Click); });
+}
+
+QtLabel::QtLabel(const ControlDesign& design, QWidget* parent)
+    : QtControl(placed(new QLabel(parent), design)), label_(static_cast<QLabel*>(widget()))
+{
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Only a label designed taller than one line wraps; a one-line label keeps its runs of blanks.
+    label_->setWordWrap(label_->height() >= 2 * label_->fontMetrics().lineSpacing());
+    label_->setText(QString::fromStdString(design.text));
+}
+
+std::string QtLabel::caption() const
+{
+    return label_->text().toStdString();
+}
+
+void QtLabel::setCaption(const std::string& caption)
+{
+    label_->setText(QString::fromStdString(caption));
+}
+
+QtCheckBox::QtCheckBox(const ControlDesign& design, QWidget* parent)
+    : QtControl(placed(new QCheckBox(QString::fromStdString(design.text), parent), design)),
+      box_(static_cast<QCheckBox*>(widget()))
+{
+    QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { raiseFromQt(Click); });
+}
+
+int QtCheckBox::value() const
+{
+    const Qt::CheckState state = box_->checkState();
+    return state == Qt::Unchecked ? 0 : state == Qt::Checked ? 1 : 2;
+}
+
+void QtCheckBox::setValue(int value)
+{
+    static const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    if (value < 0 || value > 2)
+        throw Failure("check box value out of range");
+    box_->setTristate(value == 2);
+    box_->setCheckState(states[value]);
+}
+
+QtTextBox::QtTextBox(const ControlDesign& design, QWidget* parent)
+    : QtControl(placed(new FocusLineEdit(parent), design)), edit_(static_cast<QLineEdit*>(widget()))
+{
+    static_cast<FocusLineEdit*>(edit_)->reportFocusTo(GotFocus, LostFocus);
+    edit_->setText(QString::fromStdString(design.text));
+    QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { raiseFromQt(Change); });
+}
+
+std::string QtTextBox::text() const
+{
+    return edit_->text().toStdString();
+}
+
+void QtTextBox::setText(const std::string& text)
+{
+    edit_->setText(QString::fromStdString(text));
+}
+
+QtScrollBar::QtScrollBar(const ControlDesign& design, QWidget* parent)
+    : QtControl(placed(new QScrollBar(Qt::Horizontal, parent), design)),
+      bar_(static_cast<QScrollBar*>(widget())),
+      mirrored_(design.min > design.max)
+{
+    bar_->setRange(std::min(design.min, design.max), std::max(design.min, design.max));
+    bar_->setSingleStep(design.smallChange);
+    bar_->setPageStep(design.largeChange);
+    bar_->setFocusPolicy(Qt::StrongFocus);
+    // A drag counts once, when the thumb is let go; arrows, the track and the keys count each step.
+    bar_->setTracking(false);
+    bar_->setValue(fromBar(design.value));
+    QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this] { raiseFromQt(Change); });
+}
+
+int QtScrollBar::fromBar(int barValue) const
+{
+    return mirrored_ ? bar_->minimum() + bar_->maximum() - barValue : barValue;
+}
+
+int QtScrollBar::value() const
+{
+    return fromBar(bar_->value());
+}
+
+void QtScrollBar::setValue(int value)
+{
+    if (value < bar_->minimum() || value > bar_->maximum())
+        throw Failure("scroll bar value out of range");
+    bar_->setValue(fromBar(value));
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,242 @@
+// Frameless top-level windows: created hidden on first use, loaded once per life, painted from a
+// persistent image that outlives hiding and uncovering.
+#include "platform/qt/qt_window.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "platform/failure.h"
+#include "platform/qt/click_surface.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/icon.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/raise.h"
+
+namespace platform::qt {
+
+namespace {
+
+// The persistent image holds at most this many pixels (a gigabyte of 32-bit pixels is no picture).
+constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
+
+}  // namespace
+
+class WindowSurface : public ClickSurface {
+public:
+    WindowSurface(const Window& window, const QImage& image, bool black, QtWindow::CloseRequest onCloseRequest)
+        : image_(image), black_(black), onCloseRequest_(std::move(onCloseRequest))
+    {
+        reportClicksTo(window.Click, window.DblClick);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    QColor background() const { return black_ ? QColor(Qt::black) : palette().color(QPalette::Window); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), background());
+        painter.drawImage(0, 0, image_);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        if (onCloseRequest_)
+            onCloseRequest_();
+    }
+
+private:
+    const QImage& image_;
+    bool black_;
+    QtWindow::CloseRequest onCloseRequest_;
+};
+
+QtWindow::QtWindow(WindowDesign design, CloseRequest onCloseRequest)
+    : design_(std::move(design)), onCloseRequest_(std::move(onCloseRequest))
+{
+}
+
+QtWindow::~QtWindow()
+{
+    delete surface_.data();
+}
+
+QWidget* QtWindow::host()
+{
+    hostsControls_ = true;
+    return &createSurface();
+}
+
+QWidget* QtWindow::widget() const
+{
+    return surface_.data();
+}
+
+WindowSurface& QtWindow::createSurface() const
+{
+    if (!surface_) {
+        surface_ = new WindowSurface(*this, image_, design_.black, onCloseRequest_);
+        surface_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        surface_->setObjectName(QString::fromStdString(design_.name));
+        surface_->setWindowTitle(QString::fromStdString(design_.caption));
+        // The small face the panel was laid out for; where it is missing Qt takes a near one.
+        surface_->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        if (design_.icon)
+            surface_->setWindowIcon(pixoraIcon());
+        surface_->resize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
+    }
+    return *surface_;
+}
+
+WindowSurface& QtWindow::surface() const
+{
+    WindowSurface& surface = createSurface();
+    if (!loaded_) {
+        // Marked first, so that the load handler can work on its own window without loading it again.
+        loaded_ = true;
+        raiseFromQt(Load);
+    }
+    return surface;
+}
+
+Twips QtWindow::left() const
+{
+    return toTwips(surface().geometry().x());
+}
+
+Twips QtWindow::top() const
+{
+    return toTwips(surface().geometry().y());
+}
+
+Twips QtWindow::width() const
+{
+    return toTwips(surface().width());
+}
+
+Twips QtWindow::height() const
+{
+    return toTwips(surface().height());
+}
+
+void QtWindow::setLeft(Twips left)
+{
+    WindowSurface& s = surface();
+    s.move(checkedPixels(left), s.geometry().y());
+}
+
+void QtWindow::setTop(Twips top)
+{
+    WindowSurface& s = surface();
+    s.move(s.geometry().x(), checkedPixels(top));
+}
+
+void QtWindow::setWidth(Twips width)
+{
+    WindowSurface& s = surface();
+    s.resize(checkedExtent(width), s.height());
+}
+
+void QtWindow::setHeight(Twips height)
+{
+    WindowSurface& s = surface();
+    s.resize(s.width(), checkedExtent(height));
+}
+
+bool QtWindow::loaded() const
+{
+    return loaded_;
+}
+
+bool QtWindow::visible() const
+{
+    return surface().isVisible();
+}
+
+void QtWindow::show()
+{
+    WindowSurface& s = surface();
+    s.show();
+    s.raise();
+    if (s.isEnabled())
+        s.activateWindow();
+}
+
+void QtWindow::hide()
+{
+    surface().hide();
+}
+
+bool QtWindow::enabled() const
+{
+    return surface().isEnabled();
+}
+
+void QtWindow::setEnabled(bool enabled)
+{
+    WindowSurface& s = surface();
+    s.setEnabled(enabled);
+    // A disabled window must not take the focus or the front when clicked; changing the flag of
+    // the widget itself would hide a visible window, so a created native window is changed directly.
+    s.setAttribute(Qt::WA_ShowWithoutActivating, !enabled);
+    if (QWindow* native = s.windowHandle())
+        native->setFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
+    else
+        s.setWindowFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
+}
+
+void QtWindow::unload()
+{
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    image_ = QImage();
+    surface_->hide();
+    if (hostsControls_)
+        return;
+    // Later, not now: the request may come from inside one of the widget's own events.
+    surface_->deleteLater();
+    surface_ = nullptr;
+}
+
+void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips width, Twips height)
+{
+    WindowSurface& s = surface();
+    const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
+    if (!qtPicture)
+        throw Failure("not a picture of this platform");
+    const QRect target(checkedPixels(x), checkedPixels(y), checkedExtent(width), checkedExtent(height));
+    if (target.isEmpty())
+        return;
+    const QSize needed(std::max({image_.width(), s.width(), target.right() + 1}),
+                       std::max({image_.height(), s.height(), target.bottom() + 1}));
+    if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
+        throw Failure("painting too large");
+    const QImage scaled = qtPicture->image(target.size());
+    if (scaled.isNull())
+        throw Failure("picture cannot be drawn");
+    if (needed != image_.size()) {
+        QImage grown(needed, QImage::Format_RGB32);
+        if (grown.isNull())
+            throw Failure("out of memory for painting");
+        grown.fill(s.background());
+        QPainter(&grown).drawImage(0, 0, image_);
+        image_ = std::move(grown);
+    }
+    QPainter(&image_).drawImage(target, scaled);
+    s.update();
+}
+
+void QtWindow::refresh()
+{
+    surface().repaint();
+}
+
+}  // namespace platform::qt

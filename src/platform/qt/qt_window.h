@@ -1,0 +1,67 @@
+// A top-level window without a frame, created on first use, with a persistent painted image.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <functional>
+
+#include "platform/design.h"
+#include "platform/window.h"
+
+class QWidget;
+
+namespace platform::qt {
+
+class WindowSurface;
+
+class QtWindow : public Window {
+public:
+    // Runs when the window system asks to close the window; the window itself stays as it is.
+    using CloseRequest = std::function<void()>;
+
+    QtWindow(WindowDesign design, CloseRequest onCloseRequest);
+    ~QtWindow() override;
+    QtWindow(const QtWindow&) = delete;
+    QtWindow& operator=(const QtWindow&) = delete;
+
+    // The widget controls are built on. Creating it does not load the window, and a window that
+    // hosts controls keeps its widget when unloaded, since the controls live on it.
+    QWidget* host();
+    // The window's widget while it exists, for inspection.
+    QWidget* widget() const;
+
+    Twips left() const override;
+    Twips top() const override;
+    Twips width() const override;
+    Twips height() const override;
+    void setLeft(Twips left) override;
+    void setTop(Twips top) override;
+    void setWidth(Twips width) override;
+    void setHeight(Twips height) override;
+
+    bool loaded() const override;
+    bool visible() const override;
+    void show() override;
+    void hide() override;
+    bool enabled() const override;
+    void setEnabled(bool enabled) override;
+    void unload() override;
+
+    void paintPicture(const Picture& picture, Twips x, Twips y, Twips width, Twips height) override;
+    void refresh() override;
+
+private:
+    WindowSurface& createSurface() const;
+    // Every operation goes through here: the first one loads the window and raises Load.
+    WindowSurface& surface() const;
+
+    WindowDesign design_;
+    CloseRequest onCloseRequest_;
+    // Reading a property is an operation like any other: it may create and load the window.
+    mutable QPointer<WindowSurface> surface_;
+    mutable bool loaded_ = false;
+    QImage image_;
+    bool hostsControls_ = false;
+};
+
+}  // namespace platform::qt
