@@ -1,0 +1,37 @@
+// Pixora's start: the Qt platform, the main window and its handlers, then the event loop.
+#include <QApplication>
+#include <QByteArray>
+
+#include "display/window_designs.h"
+#include "panel/form1.h"
+#include "panel/form1_design.h"
+#include "platform/qt/qt_ui.h"
+#include "wiring.h"
+
+namespace {
+
+// The program places its own windows on the screen, which Wayland does not let a client do; X11
+// through the compositor's X server does.
+void preferX11()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("DISPLAY"))
+        return;
+    if (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    preferX11();
+    QApplication app(argc, argv);
+    // The program ends only by its own decision: Exit, or closing the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    Form1 form(ui);
+    wireEvents(form);
+    form.Me.show();
+    return QApplication::exec();
+}

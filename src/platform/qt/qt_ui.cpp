@@ -1,0 +1,222 @@
+// Builds the windows and their controls from the designs and finds them by name and kind.
+#include "platform/qt/qt_ui.h"
+
+#include <QFont>
+#include <QWidget>
+#include <algorithm>
+#include <utility>
+
+#include "platform/failure.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_lists.h"
+#include "platform/qt/qt_picture_box.h"
+#include "platform/qt/qt_timer.h"
+#include "platform/qt/qt_window.h"
+
+namespace platform::qt {
+
+namespace {
+
+struct Built {
+    std::unique_ptr<Control> control;
+    QWidget* widget;
+};
+
+template <typename QtKind>
+Built build(const ControlDesign& design, QWidget* parent)
+{
+    auto control = std::make_unique<QtKind>(design, parent);
+    QWidget* widget = control->widget();
+    return {std::move(control), widget};
+}
+
+Built buildControl(const ControlDesign& design, QWidget* parent)
+{
+    switch (design.kind) {
+    case ControlKind::ScrollBar:
+        return build<QtScrollBar>(design, parent);
+    case ControlKind::CommandButton:
+        return build<QtCommandButton>(design, parent);
+    case ControlKind::DirList:
+        return build<QtDirList>(design, parent);
+    case ControlKind::DriveList:
+        return build<QtDriveList>(design, parent);
+    case ControlKind::TextBox:
+        return build<QtTextBox>(design, parent);
+    case ControlKind::FileList:
+        return build<QtFileList>(design, parent);
+    case ControlKind::PictureBox:
+        return build<QtPictureBox>(design, parent);
+    case ControlKind::CheckBox:
+        return build<QtCheckBox>(design, parent);
+    case ControlKind::Label:
+        return build<QtLabel>(design, parent);
+    case ControlKind::Timer:
+        break;
+    }
+    throw Failure("a timer is no control with a widget: " + design.name);
+}
+
+}  // namespace
+
+QtUi::QtUi(const std::vector<WindowDesign>& designs) : program_([this] { closeWindows(); })
+{
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const WindowDesign& design = designs[i];
+        auto window = std::make_unique<QtWindow>(design, closeRequest(design, i == 0));
+        if (!design.controls.empty())
+            buildControls(design, *window);
+        windows_.emplace(design.name, std::move(window));
+    }
+}
+
+QtUi::~QtUi() = default;
+
+void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
+{
+    std::map<std::string, QWidget*> containers{{design.name, window.host()}};
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    for (const ControlDesign& c : design.controls) {
+        if (controls_.count(c.name) != 0 || timers_.count(c.name) != 0)
+            throw Failure("two controls named " + c.name);
+        if (c.kind == ControlKind::Timer) {
+            timers_.emplace(c.name, std::make_unique<QtTimer>(c));
+            continue;
+        }
+        const auto container = containers.find(c.container);
+        if (container == containers.end())
+            throw Failure("unknown container " + c.container + " of " + c.name);
+        Built built = buildControl(c, container->second);
+        built.widget->setObjectName(QString::fromStdString(c.name));
+        if (c.fontPoints > 0)
+            built.widget->setFont(QFont(QString::fromStdString(c.fontName), c.fontPoints));
+        if (c.tabIndex >= 0 && built.widget->focusPolicy() != Qt::NoFocus)
+            focusOrder.emplace_back(c.tabIndex, built.widget);
+        // A picture box is the ground the panel is laid on: the controls beside it stand in front.
+        if (c.kind == ControlKind::PictureBox) {
+            built.widget->lower();
+            containers.emplace(c.name, built.widget);
+        }
+        controls_.emplace(c.name, std::move(built.control));
+    }
+    std::sort(focusOrder.begin(), focusOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+}
+
+std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)
+{
+    if (mainWindow)
+        return [this] { program_.end(); };
+    // A black backdrop holds nothing worth keeping; any other window keeps its image for later.
+    if (design.black)
+        return [this, name = design.name] { windows_.at(name)->unload(); };
+    return [this, name = design.name] { windows_.at(name)->hide(); };
+}
+
+void QtUi::closeWindows()
+{
+    for (auto& [name, timer] : timers_)
+        timer->setEnabled(false);
+    for (auto& [name, window] : windows_)
+        window->unload();
+}
+
+template <typename Kind>
+Kind& QtUi::control(const std::string& name)
+{
+    const auto found = controls_.find(name);
+    Kind* kind = found == controls_.end() ? nullptr : dynamic_cast<Kind*>(found->second.get());
+    if (!kind)
+        throw Failure("no such control: " + name);
+    return *kind;
+}
+
+Window& QtUi::window(const std::string& name)
+{
+    const auto found = windows_.find(name);
+    if (found == windows_.end())
+        throw Failure("no such window: " + name);
+    return *found->second;
+}
+
+CheckBox& QtUi::checkBox(const std::string& name)
+{
+    return control<CheckBox>(name);
+}
+
+CommandButton& QtUi::commandButton(const std::string& name)
+{
+    return control<CommandButton>(name);
+}
+
+Label& QtUi::label(const std::string& name)
+{
+    return control<Label>(name);
+}
+
+TextBox& QtUi::textBox(const std::string& name)
+{
+    return control<TextBox>(name);
+}
+
+ScrollBar& QtUi::scrollBar(const std::string& name)
+{
+    return control<ScrollBar>(name);
+}
+
+Timer& QtUi::timer(const std::string& name)
+{
+    const auto found = timers_.find(name);
+    if (found == timers_.end())
+        throw Failure("no such timer: " + name);
+    return *found->second;
+}
+
+PictureBox& QtUi::pictureBox(const std::string& name)
+{
+    return control<PictureBox>(name);
+}
+
+DriveList& QtUi::driveList(const std::string& name)
+{
+    return control<DriveList>(name);
+}
+
+DirList& QtUi::dirList(const std::string& name)
+{
+    return control<DirList>(name);
+}
+
+FileList& QtUi::fileList(const std::string& name)
+{
+    return control<FileList>(name);
+}
+
+Screen& QtUi::screen()
+{
+    return screen_;
+}
+
+PictureLoader& QtUi::pictures()
+{
+    return pictures_;
+}
+
+MessageBox& QtUi::messageBox()
+{
+    return messageBox_;
+}
+
+Random& QtUi::random()
+{
+    return random_;
+}
+
+Program& QtUi::program()
+{
+    return program_;
+}
+
+}  // namespace platform::qt
