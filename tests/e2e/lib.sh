@@ -1,0 +1,154 @@
+# Shared helpers of the end-to-end tests: a private X server, the program, clicks and screenshots.
+# A test sources this file with the program's path as its first argument.
+set -euo pipefail
+
+PIXORA=$(realpath "$1")
+SCREEN_W=1280
+SCREEN_H=1024
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
+XVFB_PID=
+PIXORA_PID=
+WID=
+SHOT_COUNT=0
+SHOT=
+
+# The program is driven through X, whatever the caller's environment asks for.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
+cleanup() {
+    local status=$?
+    kill $PIXORA_PID $XVFB_PID 2>/dev/null || true
+    wait 2>/dev/null || true
+    if [[ $status -eq 0 && -z ${PIXORA_E2E_KEEP:-} ]]; then
+        rm -rf "$WORK"
+    else
+        echo "screenshots and logs kept in $WORK" >&2
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n $XVFB_PID ]]; then screenshot failure 2>/dev/null || true; fi
+    [[ -s $WORK/pixora.log ]] && { echo "--- program output:" >&2; cat "$WORK/pixora.log" >&2; }
+    exit 1
+}
+
+# wait_until SECONDS DESCRIPTION COMMAND...: polls COMMAND until it succeeds, fails the test if it never does.
+wait_until() {
+    local limit=$1 what=$2
+    shift 2
+    local deadline=$((${EPOCHREALTIME/./} + limit * 1000000))
+    until "$@"; do
+        ((${EPOCHREALTIME/./} < deadline)) || fail "$what (waited ${limit}s)"
+        sleep 0.2
+    done
+}
+
+# Starts Xvfb on the first free display; -displayfd makes the choice free of races.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    wait_until 10 "Xvfb did not start" grep -q '[0-9]' "$WORK/display"
+    export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
+    xsetroot -solid white
+}
+
+# start_pixora FOLDER: starts the program with FOLDER as its working folder and waits for the panel.
+start_pixora() {
+    (cd "$1" && exec "$PIXORA") >"$WORK/pixora.log" 2>&1 &
+    PIXORA_PID=$!
+    WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pixora By Tavren$' | head -n 1) ||
+        fail "the main window did not appear"
+}
+
+pixora_running() { kill -0 "$PIXORA_PID" 2>/dev/null; }
+pixora_gone() { ! pixora_running; }
+
+# Sets WIN_X WIN_Y WIN_W WIN_H to the main window's place on the screen.
+window_geometry() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$WID")"
+    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
+double_click_at() { xdotool mousemove --sync "$1" "$2" click --repeat 2 --delay 80 1; }
+
+# The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
+EXIT_BUTTON=(240 240 1935 495)
+GO_BUTTON=(240 1800 2175 855)
+TEXT_BOX=(240 720 1935 375)
+RESIZE_BOX=(4680 4800 3135 255)
+
+# click_twips LEFT TOP WIDTH HEIGHT: clicks the middle of a control given in the window's twips.
+click_twips() {
+    window_geometry
+    click_at $((WIN_X + ($1 + $3 / 2) / 15)) $((WIN_Y + ($2 + $4 / 2) / 15))
+}
+
+# screenshot NAME: saves the whole screen into the test's folder, as the file named by SHOT.
+screenshot() {
+    SHOT_COUNT=$((SHOT_COUNT + 1))
+    SHOT=$(printf '%s/%02d-%s.png' "$WORK" "$SHOT_COUNT" "$1")
+    import -window root "png:$SHOT"
+}
+
+# pixel FILE X Y: prints the colour at (X, Y) as three decimal numbers.
+pixel() {
+    local hex
+    hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:u.p{0,0}]' info:)
+    echo "$((16#${hex:0:2})) $((16#${hex:2:2})) $((16#${hex:4:2}))"
+}
+
+# colour_near FILE X Y R G B: true when the colour at (X, Y) is within 40 of R G B in each channel.
+colour_near() {
+    local r g b
+    read -r r g b < <(pixel "$1" "$2" "$3")
+    ((r - $4 <= 40 && $4 - r <= 40 && g - $5 <= 40 && $5 - g <= 40 && b - $6 <= 40 && $6 - b <= 40))
+}
+
+# expect_colour FILE X Y R G B WHAT: fails the test unless the colour at (X, Y) is near R G B.
+expect_colour() {
+    colour_near "$1" "$2" "$3" "$4" "$5" "$6" ||
+        fail "$7: colour at ($2,$3) is $(pixel "$1" "$2" "$3"), expected about $4 $5 $6 (see $1)"
+}
+
+# mean_colour FILE X Y: prints the mean colour of the 9 x 9 pixels around (X, Y), as pixel does.
+mean_colour() {
+    local hex
+    hex=$(convert "$1" -crop "9x9+$(($2 - 4))+$(($3 - 4))" +repage -scale '1x1!' -depth 8 -format '%[hex:u.p{0,0}]' info:)
+    echo "$((16#${hex:0:2})) $((16#${hex:2:2})) $((16#${hex:4:2}))"
+}
+
+# screen_shows X Y R G B: takes a screenshot and tells whether (X, Y) shows about R G B.
+screen_shows() {
+    import -window root "png:$WORK/poll.png"
+    colour_near "$WORK/poll.png" "$@"
+}
+
+# expect_near ACTUAL EXPECTED WHAT: whole pixels may differ by one where twips round.
+expect_near() {
+    (($1 - $2 <= 1 && $2 - $1 <= 1)) || fail "$3 is $1, expected $2"
+}
+
+# start_at INDEX: with the panel shown, types the start index into the text box and presses Go.
+start_at() {
+    click_twips "${TEXT_BOX[@]}"
+    xdotool key ctrl+a type "$1"
+    click_twips "${GO_BUTTON[@]}"
+}
+
+# stop_show: double-clicks the middle of the main window, which brings the panel back.
+stop_show() {
+    window_geometry
+    double_click_at $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+}
+
+# window_is WIDTH HEIGHT: true when the main window has about that size.
+window_is() {
+    window_geometry
+    ((WIN_W - $1 <= 1 && $1 - WIN_W <= 1 && WIN_H - $2 <= 1 && $2 - WIN_H <= 1))
+}
