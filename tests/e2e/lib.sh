@@ -147,6 +147,12 @@ stop_show() {
     double_click_at $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
 }
 
+# panel_shown: true when the face of the Go button is on the screen where the main window has it.
+panel_shown() {
+    window_geometry
+    screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
+}
+
 # window_is WIDTH HEIGHT: true when the main window has about that size.
 window_is() {
     window_geometry
