@@ -22,7 +22,7 @@ namespace platform::qt {
 namespace {
 
 constexpr int kAllocationLimitMb = 256;
-constexpr std::int64_t kMaxPixels = std::int64_t{kAllocationLimitMb} * 1024 * 1024 / 4;
+constexpr std::int64_t kMaxScaledPixels = std::int64_t{kAllocationLimitMb} * 1024 * 1024 / 4;
 
 class DecodedPicture : public QtPicture {
 public:
@@ -37,7 +37,7 @@ public:
         if (size == image_.size())
             return image_;
         // A size past the limit would allocate as much as the enormous files the loader refuses.
-        if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPixels)
+        if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxScaledPixels)
             return {};
         return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }

@@ -1,0 +1,129 @@
+// Reading folders: a folder's matching files and its sub-folders, named as on disk, sorted as a
+// file manager sorts them.
+#include "platform/qt/folder_listing.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+
+#include <QCollator>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "platform/failure.h"
+
+namespace platform::qt {
+
+namespace {
+
+enum class Kind { File, Folder };
+
+bool isKind(DIR* dir, const dirent& entry, Kind kind)
+{
+    if (entry.d_type == DT_REG)
+        return kind == Kind::File;
+    if (entry.d_type == DT_DIR)
+        return kind == Kind::Folder;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    // Only links and file systems that do not report types cost a stat.
+    struct stat status {};
+    if (::fstatat(::dirfd(dir), entry.d_name, &status, 0) != 0)
+        return false;
+    return kind == Kind::File ? S_ISREG(status.st_mode) : S_ISDIR(status.st_mode);
+}
+
+template <typename Wanted>
+std::vector<std::string> readNames(const std::string& folder, Kind kind, Wanted wanted)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        throw Failure("cannot read the folder " + folder);
+    std::vector<std::string> names;
+    // readdir tells its end from a failure only by errno, which the checks of entries may set.
+    for (errno = 0; const dirent* entry = ::readdir(dir.get()); errno = 0) {
+        if (entry->d_name[0] != '.' && wanted(entry->d_name) && isKind(dir.get(), *entry, kind))
+            names.emplace_back(entry->d_name);
+    }
+    if (errno != 0)
+        throw Failure("cannot read the folder " + folder);
+    return names;
+}
+
+QCollator fileManagerCollator()
+{
+    // The C locale compares code points and ignores numeric mode; any real language does not.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names)
+{
+    const QCollator collator = fileManagerCollator();
+    struct Keyed {
+        QCollatorSortKey key;
+        std::string name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names)
+        keyed.push_back({collator.sortKey(QFile::decodeName(name.c_str())), std::move(name)});
+    // Names equal to the collator keep a fixed order by their bytes.
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    names.clear();
+    for (Keyed& entry : keyed)
+        names.push_back(std::move(entry.name));
+    return names;
+}
+
+}  // namespace
+
+std::string canonicalFolder(const std::string& path)
+{
+    if (path.find('\0') != std::string::npos)
+        throw Failure("not a folder: " + path);
+    const std::unique_ptr<char, void (*)(void*)> resolved(::realpath(path.c_str(), nullptr), std::free);
+    struct stat status {};
+    if (!resolved || ::stat(resolved.get(), &status) != 0 || !S_ISDIR(status.st_mode))
+        throw Failure("not a folder: " + path);
+    return resolved.get();
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern)
+{
+    std::vector<QRegularExpression> wildcards;
+    for (const QString& wildcard : QString::fromUtf8(pattern.c_str()).split(u';', Qt::SkipEmptyParts))
+        wildcards.push_back(QRegularExpression::fromWildcard(wildcard.trimmed(), Qt::CaseInsensitive));
+    const auto matches = [&wildcards](const char* name) {
+        const QString decoded = QFile::decodeName(name);
+        return std::any_of(wildcards.begin(), wildcards.end(),
+                           [&decoded](const QRegularExpression& w) { return w.match(decoded).hasMatch(); });
+    };
+    return sorted(readNames(folder, Kind::File, matches));
+}
+
+std::vector<std::string> listFolders(const std::string& folder)
+{
+    return sorted(readNames(folder, Kind::Folder, [](const char*) { return true; }));
+}
+
+std::string childPath(const std::string& folder, const std::string& name)
+{
+    return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+}  // namespace platform::qt

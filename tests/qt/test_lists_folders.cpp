@@ -1,0 +1,184 @@
+// The drive and folder lists: which mounts are drives, the folder chain, opening folders, and
+// going back to a drive's last folder.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/design.h"
+#include "platform/failure.h"
+#include "platform/qt/drives.h"
+#include "platform/qt/folder_listing.h"
+#include "platform/qt/qt_lists.h"
+
+namespace {
+
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::Failure;
+using platform::qt::Drive;
+using platform::qt::QtDirList;
+using platform::qt::QtDriveList;
+
+std::vector<std::string> names(const std::vector<Drive>& drives)
+{
+    std::vector<std::string> out;
+    for (const Drive& drive : drives)
+        out.push_back(platform::qt::driveName(drive));
+    return out;
+}
+
+TEST(Drives, OnlyDisksAndSharesAreDrives)
+{
+    const std::string mountInfo =
+        "21 26 0:20 / /proc rw,relatime - proc proc rw\n"
+        "22 26 0:21 / /sys rw,relatime - sysfs sysfs rw\n"
+        "26 1 0:44 / / rw,relatime - overlay overlay rw,lowerdir=/a:/b\n"
+        "31 26 0:30 / /run rw shared:5 - tmpfs tmpfs rw\n"
+        "40 26 8:17 / /media/me/My\\040Stick rw shared:7 - vfat /dev/sdb1 rw\n"
+        "41 26 7:3 / /snap/core/42 ro - squashfs /dev/loop3 ro\n"
+        "42 26 8:1 /var/lib/docker/hosts /etc/hosts rw - ext4 /dev/sda1 rw\n"
+        "43 26 8:2 / /boot/efi rw - vfat /dev/sda2 rw\n"
+        "44 26 0:50 / /mnt/photos rw - nfs4 nas:/photos rw\n"
+        "45 26 0:51 / /mnt/over rw - ext4 /dev/sdc1 rw\n"
+        "46 45 0:52 / /mnt/over rw - tmpfs tmpfs rw\n"
+        "47 26 0:53 / /run/user/1000/doc rw - fuse.portal portal rw\n";
+    const auto labelOf = [](const std::string& device) { return device == "/dev/sdb1" ? "HOLIDAY" : ""; };
+    const std::vector<Drive> drives = platform::qt::drivesFromMountInfo(mountInfo, labelOf);
+
+    EXPECT_EQ(names(drives), (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
+    EXPECT_EQ(platform::qt::driveOf("/media/me/My Stick/2024", drives).mountPoint, "/media/me/My Stick");
+    EXPECT_EQ(platform::qt::driveOf("/media/me/My Sticky", drives).mountPoint, "/");
+}
+
+TEST(Drives, TheDriveListHasTheRootAndRefusesUnknownDrives)
+{
+    const std::vector<std::string> mounted = names(platform::qt::mountedDrives());
+    ASSERT_FALSE(mounted.empty());
+    EXPECT_EQ(mounted.front(), "/");
+    for (const std::string& name : mounted)
+        EXPECT_TRUE(name.rfind("/proc", 0) != 0 && name.rfind("/sys", 0) != 0) << name;
+
+    QWidget window;
+    QtDriveList list({"Drive1", ControlKind::DriveList, "Form1", 240, 1320, 2175, 315, 4}, &window);
+    int changes = 0;
+    list.Change.connect([&changes] { ++changes; });
+    EXPECT_NE(std::find(mounted.begin(), mounted.end(), list.drive()), mounted.end());
+    EXPECT_THROW(list.setDrive("/no/such/drive"), Failure);
+    list.setDrive("/");
+    list.setDrive("/");
+    EXPECT_EQ(list.drive(), "/");
+    EXPECT_LE(changes, 1);
+}
+
+class DirList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = platform::qt::canonicalFolder(QFile::encodeName(dir.path()).toStdString());
+        for (const char* sub : {"a", "a/b", "a/10", "a/2", "a/.hidden"})
+            ASSERT_EQ(::mkdir((root + "/" + sub).c_str(), 0700), 0);
+        ::close(::open((root + "/a/x.jpg").c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+        list.Change.connect([this] { ++changes; });
+        window.resize(400, 400);
+        window.show();
+    }
+
+    QTreeWidget* tree() const { return static_cast<QTreeWidget*>(list.widget()); }
+
+    QTreeWidgetItem* shown(const QString& text) const
+    {
+        const QList<QTreeWidgetItem*> items = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.isEmpty() ? nullptr : items.front();
+    }
+
+    // As the window system delivers it: a press and release, then the double click and a release.
+    void doubleClick(const QString& text) const
+    {
+        const QPoint at = tree()->visualItemRect(shown(text)).center();
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(tree()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QTemporaryDir dir;
+    std::string root;
+    QWidget window;
+    QtDirList list{{"Dir1", ControlKind::DirList, "Form1", 0, 0, 6000, 6000, 5}, &window};
+    int changes = 0;
+};
+
+TEST_F(DirList, ShowsTheChainFromTheRootThenTheSortedSubFolders)
+{
+    list.setPath(root + "/a/../a");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(list.path(), root + "/a");
+
+    QStringList chain;
+    for (const QTreeWidgetItem* item = tree()->currentItem(); item != nullptr; item = item->parent())
+        chain.prepend(item->text(0));
+    EXPECT_EQ(chain.front(), "/");
+    EXPECT_EQ(chain.back(), "a");
+    EXPECT_EQ(chain.size(), QString::fromStdString(root).count('/') + 2);
+
+    QStringList children;
+    for (int i = 0; i < tree()->currentItem()->childCount(); ++i)
+        children.append(tree()->currentItem()->child(i)->text(0));
+    EXPECT_EQ(children, (QStringList{"2", "10", "b"}));
+}
+
+TEST_F(DirList, AClickSelectsWhileADoubleClickOrEnterOpens)
+{
+    list.setPath(root + "/a");
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(shown("b")).center());
+    EXPECT_EQ(list.path(), root + "/a");
+
+    doubleClick("b");
+    EXPECT_EQ(list.path(), root + "/a/b");
+    EXPECT_EQ(changes, 2);
+
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    QTest::keyClick(tree(), Qt::Key_Return);
+    EXPECT_EQ(list.path(), "/");
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(DirList, AFolderThatCannotBeOpenedLeavesTheListAsItWas)
+{
+    list.setPath(root + "/a");
+    ASSERT_EQ(::rmdir((root + "/a/b").c_str()), 0);
+    doubleClick("b");
+    EXPECT_THROW(list.setPath(root + "/a/b"), Failure);
+    EXPECT_THROW(list.setPath(root + "/a/x.jpg"), Failure);
+    EXPECT_THROW(list.setPath(""), Failure);
+
+    EXPECT_EQ(list.path(), root + "/a");
+    EXPECT_NE(shown("10"), nullptr);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(DirList, ADriveNameGoesBackToTheFolderLastVisitedOnIt)
+{
+    list.setPath(root + "/a/10");
+    list.setPath(platform::qt::driveName(platform::qt::driveOf(root, platform::qt::mountedDrives())));
+    EXPECT_EQ(list.path(), root + "/a/10");
+    EXPECT_EQ(changes, 2);
+
+    ASSERT_EQ(::rmdir((root + "/a/10").c_str()), 0);
+    const Drive drive = platform::qt::driveOf(root, platform::qt::mountedDrives());
+    list.setPath(platform::qt::driveName(drive));
+    EXPECT_EQ(list.path(), drive.mountPoint);
+}
+
+}  // namespace
