@@ -2,6 +2,7 @@
 PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
             xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
 JOBS := 2
+MAKEFLAGS += --no-print-directory
 
 .PHONY: deps build run test clean
 

@@ -4,7 +4,6 @@ source "$(dirname "$0")/lib.sh"
 pictures=$WORK/pictures
 mkdir "$pictures"
 convert -size 200x150 xc:blue "$pictures/blue.gif"
-BLACKOUT_BOX=(4680 5040 2655 255)
 
 start_display
 start_pixora "$pictures"

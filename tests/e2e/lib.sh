@@ -40,9 +40,9 @@ fail() {
 wait_until() {
     local limit=$1 what=$2
     shift 2
-    local deadline=$((${EPOCHREALTIME/./} + limit * 1000000))
+    local deadline=$((${EPOCHREALTIME//[^0-9]/} + limit * 1000000))
     until "$@"; do
-        ((${EPOCHREALTIME/./} < deadline)) || fail "$what (waited ${limit}s)"
+        ((${EPOCHREALTIME//[^0-9]/} < deadline)) || fail "$what (waited ${limit}s)"
         sleep 0.2
     done
 }
@@ -82,6 +82,7 @@ EXIT_BUTTON=(240 240 1935 495)
 GO_BUTTON=(240 1800 2175 855)
 TEXT_BOX=(240 720 1935 375)
 RESIZE_BOX=(4680 4800 3135 255)
+BLACKOUT_BOX=(4680 5040 2655 255)
 
 # click_twips LEFT TOP WIDTH HEIGHT: clicks the middle of a control given in the window's twips.
 click_twips() {
@@ -96,17 +97,20 @@ screenshot() {
     import -window root "png:$SHOT"
 }
 
-# pixel FILE X Y: prints the colour at (X, Y) as three decimal numbers.
+# pixel FILE X Y [SIZE]: prints the colour at (X, Y), or the mean of the SIZE x SIZE pixels around
+# it, as three decimal numbers.
 pixel() {
-    local hex
-    hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:u.p{0,0}]' info:)
+    local size=${4:-1} hex
+    hex=$(convert "$1" -crop "${size}x$size+$(($2 - size / 2))+$(($3 - size / 2))" +repage -scale '1x1!' \
+        -depth 8 -format '%[hex:u.p{0,0}]' info:)
     echo "$((16#${hex:0:2})) $((16#${hex:2:2})) $((16#${hex:4:2}))"
 }
 
-# colour_near FILE X Y R G B: true when the colour at (X, Y) is within 40 of R G B in each channel.
+# colour_near FILE X Y R G B [SIZE]: true when the colour at (X, Y), or the mean around it, is
+# within 40 of R G B in each channel.
 colour_near() {
     local r g b
-    read -r r g b < <(pixel "$1" "$2" "$3")
+    read -r r g b < <(pixel "$1" "$2" "$3" "${7:-1}")
     ((r - $4 <= 40 && $4 - r <= 40 && g - $5 <= 40 && $5 - g <= 40 && b - $6 <= 40 && $6 - b <= 40))
 }
 
@@ -116,22 +120,18 @@ expect_colour() {
         fail "$7: colour at ($2,$3) is $(pixel "$1" "$2" "$3"), expected about $4 $5 $6 (see $1)"
 }
 
-# mean_colour FILE X Y: prints the mean colour of the 9 x 9 pixels around (X, Y), as pixel does.
-mean_colour() {
-    local hex
-    hex=$(convert "$1" -crop "9x9+$(($2 - 4))+$(($3 - 4))" +repage -scale '1x1!' -depth 8 -format '%[hex:u.p{0,0}]' info:)
-    echo "$((16#${hex:0:2})) $((16#${hex:2:2})) $((16#${hex:4:2}))"
-}
-
-# screen_shows X Y R G B: takes a screenshot and tells whether (X, Y) shows about R G B.
+# screen_shows X Y R G B [SIZE]: takes a screenshot and tells whether (X, Y) shows about R G B.
 screen_shows() {
     import -window root "png:$WORK/poll.png"
     colour_near "$WORK/poll.png" "$@"
 }
 
-# expect_near ACTUAL EXPECTED WHAT: whole pixels may differ by one where twips round.
+# Whole pixels may differ by one where twips round.
+within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
+
+# expect_near ACTUAL EXPECTED WHAT: fails the test unless ACTUAL is within one of EXPECTED.
 expect_near() {
-    (($1 - $2 <= 1 && $2 - $1 <= 1)) || fail "$3 is $1, expected $2"
+    within_one "$1" "$2" || fail "$3 is $1, expected $2"
 }
 
 # start_at INDEX: with the panel shown, types the start index into the text box and presses Go.
@@ -156,5 +156,5 @@ panel_shown() {
 # window_is WIDTH HEIGHT: true when the main window has about that size.
 window_is() {
     window_geometry
-    ((WIN_W - $1 <= 1 && $1 - WIN_W <= 1 && WIN_H - $2 <= 1 && $2 - WIN_H <= 1))
+    within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }
