@@ -17,10 +17,12 @@ void ClickSurface::reportClicksTo(const Event& click, const Event& dblClick)
 
 void ClickSurface::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-    else
+    if (event->button() != Qt::LeftButton) {
         event->ignore();
+        return;
+    }
+    pressed_ = true;
+    endingDoubleClick_ = false;
 }
 
 void ClickSurface::mouseReleaseEvent(QMouseEvent* event)

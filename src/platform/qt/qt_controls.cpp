@@ -139,6 +139,8 @@ QtScrollBar::QtScrollBar(const ControlDesign& design, QWidget* parent)
     bar_->setSingleStep(design.smallChange);
     bar_->setPageStep(design.largeChange);
     bar_->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars turn the arrow keys around; here each key moves the thumb its own way.
+    bar_->setInvertedControls(false);
     // A drag counts once, when the thumb is let go; arrows, the track and the keys count each step.
     bar_->setTracking(false);
     bar_->setValue(fromBar(design.value));

@@ -103,6 +103,9 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    // The first control in tab order holds the focus when the window opens.
+    if (!focusOrder.empty())
+        focusOrder.front().second->setFocus();
 }
 
 std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)

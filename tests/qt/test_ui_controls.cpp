@@ -1,0 +1,207 @@
+// The simple controls raise their events once per change, from code and from the user alike.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/design.h"
+#include "platform/failure.h"
+#include "platform/qt/qt_controls.h"
+
+namespace {
+
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::Failure;
+using namespace platform::qt;
+
+class Controls : public ::testing::Test {
+protected:
+    Controls() { window.resize(600, 400); }
+
+    void showWindow()
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget window;
+    int events = 0;
+};
+
+class CheckBoxes : public Controls {
+protected:
+    CheckBoxes() { box.Click.connect([this] { ++events; }); }
+    QtCheckBox box{{"chkReSize", ControlKind::CheckBox, "Form1", 0, 0, 3135, 255, 12, "Re-Size to fit screen"},
+                   &window};
+};
+
+TEST_F(CheckBoxes, ValueFromCodeClicksOnlyWhenItChanges)
+{
+    box.setValue(1);
+    EXPECT_EQ(events, 1);
+    box.setValue(1);
+    EXPECT_EQ(events, 1);
+    box.setValue(2);
+    box.setValue(0);
+    EXPECT_EQ(events, 3);
+    EXPECT_EQ(box.value(), 0);
+}
+
+TEST_F(CheckBoxes, UserClickTogglesAndClicksOnce)
+{
+    showWindow();
+    QTest::mouseClick(box.widget(), Qt::LeftButton, {}, QPoint(8, box.widget()->height() / 2));
+    EXPECT_EQ(box.value(), 1);
+    EXPECT_EQ(events, 1);
+}
+
+TEST_F(CheckBoxes, ValueOutsideTheThreeStatesFailsAndKeepsTheValue)
+{
+    box.setValue(1);
+    EXPECT_THROW(box.setValue(3), Failure);
+    EXPECT_THROW(box.setValue(-1), Failure);
+    EXPECT_EQ(box.value(), 1);
+    EXPECT_EQ(events, 1);
+}
+
+class SpeedBar : public Controls {
+protected:
+    SpeedBar()
+    {
+        design.value = 5000;
+        design.min = 20000;
+        design.max = 500;
+        design.smallChange = 500;
+        design.largeChange = 1000;
+    }
+
+    QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar->widget()); }
+    // Arrows sit at the two ends of a horizontal bar, each as wide as the bar is high.
+    void clickArrow(bool right)
+    {
+        const int h = qtBar()->height();
+        QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
+    }
+
+    void build()
+    {
+        bar = std::make_unique<QtScrollBar>(design, &window);
+        bar->Change.connect([this] { ++events; });
+    }
+
+    ControlDesign design{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7};
+    std::unique_ptr<QtScrollBar> bar;
+};
+
+TEST_F(SpeedBar, RunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
+{
+    build();
+    showWindow();
+    clickArrow(true);
+    EXPECT_EQ(bar->value(), 4500);
+    clickArrow(false);
+    clickArrow(false);
+    EXPECT_EQ(bar->value(), 5500);
+    EXPECT_EQ(events, 3);
+
+    qtBar()->setFocus();
+    QTest::keyClick(qtBar(), Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 20000);
+    QTest::keyClick(qtBar(), Qt::Key_Right);
+    EXPECT_EQ(bar->value(), 19500);
+    QTest::keyClick(qtBar(), Qt::Key_End);
+    EXPECT_EQ(bar->value(), 500);
+}
+
+TEST_F(SpeedBar, ValueFromCodeChangesOnceAndStaysInRange)
+{
+    build();
+    bar->setValue(7000);
+    bar->setValue(7000);
+    EXPECT_EQ(events, 1);
+    EXPECT_THROW(bar->setValue(20001), Failure);
+    EXPECT_THROW(bar->setValue(499), Failure);
+    EXPECT_EQ(bar->value(), 7000);
+}
+
+TEST_F(SpeedBar, DragChangesOnceWhenTheThumbIsLetGo)
+{
+    build();
+    qtBar()->setSliderDown(true);
+    qtBar()->setSliderPosition(3000);
+    qtBar()->setSliderPosition(9000);
+    EXPECT_EQ(events, 0);
+    qtBar()->setSliderDown(false);
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(bar->value(), 20500 - 9000);
+}
+
+TEST_F(SpeedBar, AnAscendingDesignIsNotMirrored)
+{
+    design.min = 0;
+    design.max = 100;
+    design.value = 10;
+    design.smallChange = 1;
+    build();
+    showWindow();
+    clickArrow(true);
+    EXPECT_EQ(bar->value(), 11);
+}
+
+class TextBoxes : public Controls {
+protected:
+    TextBoxes()
+    {
+        text.Change.connect([this] { ++events; });
+        text.GotFocus.connect([this] { focus += "got "; });
+        text.LostFocus.connect([this] { focus += "lost "; });
+    }
+
+    QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
+    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
+    std::string focus;
+};
+
+TEST_F(TextBoxes, TextFromCodeAndTypingEachChange)
+{
+    text.setText("File  4 OF  12");
+    text.setText("File  4 OF  12");
+    EXPECT_EQ(events, 1);
+    text.setText("");
+    showWindow();
+    text.widget()->setFocus();
+    QTest::keyClicks(text.widget(), "12");
+    EXPECT_EQ(text.text(), "12");
+    EXPECT_EQ(events, 4);
+}
+
+TEST_F(TextBoxes, FocusMovingBetweenControlsIsReported)
+{
+    showWindow();
+    other.widget()->setFocus(Qt::TabFocusReason);
+    focus.clear();
+    text.widget()->setFocus(Qt::TabFocusReason);
+    other.widget()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(focus, "got lost ");
+}
+
+TEST_F(TextBoxes, HidingTheFocusedBoxLosesTheFocus)
+{
+    showWindow();
+    text.widget()->setFocus(Qt::TabFocusReason);
+    focus.clear();
+    text.setVisible(false);
+    EXPECT_EQ(focus, "lost ");
+    EXPECT_FALSE(text.visible());
+}
+
+}  // namespace

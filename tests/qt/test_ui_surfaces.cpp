@@ -1,0 +1,220 @@
+// Windows and the picture box: loading, clicks, the persistent image, geometry and closing.
+#include <QApplication>
+#include <QImage>
+#include <QPalette>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "display/window_designs.h"
+#include "panel/form1_design.h"
+#include "platform/failure.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_window.h"
+
+namespace {
+
+using platform::Failure;
+using platform::qt::QtPicture;
+using platform::qt::QtUi;
+using platform::qt::QtWindow;
+
+// A picture of one colour; a broken one decodes to nothing.
+class SolidPicture : public QtPicture {
+public:
+    SolidPicture(QSize size, QColor color, bool broken = false) : size_(size), color_(color), broken_(broken) {}
+    platform::Twips width() const override { return static_cast<platform::Twips>(size_.width() * 15); }
+    platform::Twips height() const override { return static_cast<platform::Twips>(size_.height() * 15); }
+    QSize pixelSize() const override { return size_; }
+    QImage image(QSize size) const override
+    {
+        if (broken_)
+            return {};
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color_);
+        return image;
+    }
+
+private:
+    QSize size_;
+    QColor color_;
+    bool broken_;
+};
+
+class Surfaces : public ::testing::Test {
+protected:
+    ~Surfaces() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QWidget* widgetOf(const std::string& window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
+    QWidget* picture1() { return widgetOf("Form1")->findChild<QWidget*>("Picture1"); }
+    QColor pixel(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
+    // Through the window, as the window system delivers it: press, release, double click, release.
+    static void doubleClick(QWidget* w)
+    {
+        QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), QPoint(5, 5)));
+    }
+
+    QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    std::string log;
+};
+
+TEST_F(Surfaces, DoubleClickIsAClickThenADoubleClick)
+{
+    auto& picture = ui.pictureBox("Picture1");
+    picture.Click.connect([this] { log += "Click "; });
+    picture.DblClick.connect([this] { log += "DblClick "; });
+    auto& form2 = ui.window("Form2");
+    form2.Click.connect([this] { log += "Form2.Click "; });
+    form2.DblClick.connect([this] { log += "Form2.DblClick "; });
+    ui.window("Form1").show();
+    form2.show();
+
+    doubleClick(picture1());
+    QTest::mouseClick(picture1(), Qt::LeftButton, {}, QPoint(5, 5));
+    doubleClick(widgetOf("Form2"));
+    EXPECT_EQ(log, "Click DblClick Click Form2.Click Form2.DblClick ");
+}
+
+TEST_F(Surfaces, ReleaseOutsideOrOnADisabledWindowIsNoClick)
+{
+    auto& form3 = ui.window("Form3");
+    form3.Click.connect([this] { log += "Form3.Click "; });
+    ui.pictureBox("Picture1").Click.connect([this] { log += "Click "; });
+    ui.window("Form1").show();
+    QTest::mousePress(picture1(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(picture1(), Qt::LeftButton, {}, QPoint(-20, 5));
+    form3.show();
+    form3.setEnabled(false);
+    QTest::mouseClick(widgetOf("Form3"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log, "");
+    EXPECT_FALSE(form3.enabled());
+}
+
+TEST_F(Surfaces, FirstOperationLoadsOnceAndUnloadLetsTheNextOneLoadAgain)
+{
+    auto& form3 = ui.window("Form3");
+    int loads = 0;
+    // The load handler works on its own window, as the blackout window's does.
+    form3.Load.connect([&] {
+        ++loads;
+        form3.setLeft(0);
+        form3.setWidth(ui.screen().width());
+    });
+    EXPECT_FALSE(form3.loaded());
+    form3.show();
+    form3.setTop(0);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(form3.width(), ui.screen().width());
+    EXPECT_TRUE(form3.visible());
+
+    form3.unload();
+    EXPECT_FALSE(form3.loaded());
+    form3.unload();
+    form3.show();
+    EXPECT_EQ(loads, 2);
+    EXPECT_TRUE(form3.visible());
+}
+
+TEST_F(Surfaces, BlackWindowIsBlackWhateverThePalette)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette white = saved;
+    white.setColor(QPalette::Window, Qt::white);
+    QApplication::setPalette(white);
+    ui.window("Form3").show();
+    const QColor seen = pixel(widgetOf("Form3"), 10, 10);
+    QApplication::setPalette(saved);
+    EXPECT_EQ(seen, QColor(Qt::black));
+}
+
+TEST_F(Surfaces, PaintedImageStaysThroughHideAndShow)
+{
+    auto& form2 = ui.window("Form2");
+    const SolidPicture red(QSize(20, 10), Qt::red);
+    // Painted while still hidden, as on the first tick, and stretched to the rectangle.
+    form2.paintPicture(red, 0, 0, 600, 450);
+    form2.setWidth(900);
+    form2.setHeight(600);
+    form2.refresh();
+    EXPECT_FALSE(form2.visible());
+    form2.show();
+    form2.hide();
+    form2.show();
+    QWidget* w = widgetOf("Form2");
+    EXPECT_EQ(pixel(w, 1, 1), QColor(Qt::red));
+    EXPECT_EQ(pixel(w, 39, 29), QColor(Qt::red));
+    EXPECT_NE(pixel(w, 50, 35), QColor(Qt::red));
+
+    form2.paintPicture(SolidPicture(QSize(5, 5), Qt::blue), 150, 150, 150, 150);
+    EXPECT_EQ(pixel(w, 1, 1), QColor(Qt::red));
+    EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
+}
+
+TEST_F(Surfaces, PaintingThatCannotBeDoneFailsAndKeepsTheImage)
+{
+    auto& form2 = ui.window("Form2");
+    form2.paintPicture(SolidPicture(QSize(4, 4), Qt::red), 0, 0, 300, 300);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::blue), 0, 0, nan, 300), Failure);
+    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::blue), 0, 0, 4e5f, 4e5f), Failure);
+    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::blue, true), 0, 0, 300, 300), Failure);
+    EXPECT_EQ(pixel(widgetOf("Form2"), 5, 5), QColor(Qt::red));
+}
+
+TEST_F(Surfaces, GeometryIsInTwipsRoundedToPixelsWithoutClamping)
+{
+    auto& form2 = ui.window("Form2");
+    form2.setLeft(-1500);
+    form2.setTop(7.4f);
+    form2.setWidth(1000);
+    EXPECT_EQ(form2.left(), -1500);
+    EXPECT_EQ(form2.top(), 0);
+    EXPECT_EQ(form2.width(), 1005);
+    EXPECT_FALSE(form2.visible());
+    EXPECT_THROW(form2.setLeft(std::numeric_limits<float>::infinity()), Failure);
+    EXPECT_THROW(form2.setHeight(-15), Failure);
+    EXPECT_EQ(form2.left(), -1500);
+}
+
+TEST_F(Surfaces, PictureBoxTakesThePictureSizeAndKeepsItOnFailure)
+{
+    auto& box = ui.pictureBox("Picture1");
+    const auto green = std::make_shared<SolidPicture>(QSize(30, 20), Qt::green);
+    box.setPicture(green);
+    EXPECT_EQ(box.width(), 450);
+    EXPECT_EQ(box.height(), 300);
+    EXPECT_EQ(pixel(picture1(), 29, 19), QColor(Qt::green));
+
+    EXPECT_THROW(box.setPicture(std::make_shared<SolidPicture>(QSize(40, 40), Qt::red, true)), Failure);
+    EXPECT_EQ(box.picture(), green);
+    EXPECT_EQ(box.width(), 450);
+    box.setWidth(8175);
+    EXPECT_EQ(box.width(), 8175);
+}
+
+TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
+{
+    ui.window("Form1").show();
+    ui.window("Form2").show();
+    ui.window("Form3").show();
+    widgetOf("Form2")->close();
+    EXPECT_FALSE(ui.window("Form2").visible());
+    EXPECT_TRUE(ui.window("Form2").loaded());
+    widgetOf("Form3")->close();
+    EXPECT_FALSE(ui.window("Form3").loaded());
+
+    ui.window("Form2").show();
+    widgetOf("Form1")->close();
+    EXPECT_FALSE(widgetOf("Form1")->isVisible());
+    EXPECT_FALSE(ui.window("Form2").loaded());
+    EXPECT_FALSE(ui.timer("Timer1").enabled());
+}
+
+}  // namespace
