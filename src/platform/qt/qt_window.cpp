@@ -1,5 +1,4 @@
-// Frameless top-level windows: created hidden on first use, loaded once per life, painted from a
-// persistent image that outlives hiding and uncovering.
+// Frameless top-level windows, created hidden on first use, drawn from an image that survives hiding.
 #include "platform/qt/qt_window.h"
 
 #include <QCloseEvent>
@@ -21,7 +20,7 @@ namespace platform::qt {
 
 namespace {
 
-// The persistent image holds at most this many pixels (a gigabyte of 32-bit pixels is no picture).
+// 64 million pixels (256 MB) at most: anything larger is a runaway size, not a picture.
 constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
 
 }  // namespace
