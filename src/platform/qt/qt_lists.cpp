@@ -39,7 +39,8 @@ QString shown(const std::string& name)
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-// Enter opens the selected folder; a platform that opens items on a single click must not.
+// Folders open on a double click or Enter only, not on Qt's activation, which some styles give to
+// a single click. The chain is always open, so no branch arrows are drawn.
 class FolderTree : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
@@ -53,6 +54,8 @@ protected:
         else
             QTreeWidget::keyPressEvent(event);
     }
+
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 };
 
 // Drives come and go (a USB stick, a network share), so the list is read again as it opens.
