@@ -1,0 +1,184 @@
+// Clicks and double clicks on the two picture surfaces: pause, resume and stop.
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+
+#include "show_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class PauseResumeStop : public ShowTest {
+protected:
+    PauseResumeStop() { openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"}); }
+
+    void expectPanel(bool visible)
+    {
+        for (platform::Control* control : panelControls())
+            EXPECT_EQ(control->visible(), visible);
+    }
+};
+
+TEST_F(PauseResumeStop, ClickOnThePicturePausesAndTheNextClickResumes)
+{
+    f.cmdGo.Click.raise();
+    f.Picture1.Click.raise();
+    EXPECT_EQ(f.state.mPaused, 1);
+    ui.journal.clear();
+    tick();
+    EXPECT_THAT(ui.journal.entries(), IsEmpty());
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+
+    f.Picture1.Click.raise();
+    EXPECT_EQ(f.state.mPaused, 0);
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/b.bmp");
+    EXPECT_TRUE(f.Timer1.enabled());
+    expectPanel(false);
+}
+
+TEST_F(PauseResumeStop, ClickBeforeGoStartsTheShowWithoutGo)
+{
+    f.Picture1.Click.raise();
+    EXPECT_EQ(f.state.mPaused, 0);
+    expectPanel(false);
+    EXPECT_TRUE(f.Picture1.visible());
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+}
+
+TEST_F(PauseResumeStop, DoubleClickOnThePictureStopsRunningOrPausedShows)
+{
+    for (const bool pausedFirst : {false, true}) {
+        f.cmdGo.Click.raise();
+        if (pausedFirst)
+            f.Picture1.Click.raise();
+        doubleClick(f.Picture1);
+        EXPECT_EQ(f.state.mPaused, 1);
+        EXPECT_TRUE(f.Timer1.enabled());
+        EXPECT_TRUE(f.Me.visible());
+        expectPanel(true);
+    }
+}
+
+TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)
+{
+    openPictures("/twelve", std::vector<std::string>(12, "x.bmp"));
+    const struct {
+        int random, shownCount, selected;
+        std::string text;
+    } rows[] = {
+        {1, 3, 7, "File  3 OF  12"},
+        {0, 3, 4, "File  4 OF  12"},
+        {0, 3, 0, "File  0 OF  12"},
+        {0, 3, -1, "File -1 OF  12"},
+    };
+    for (const auto& row : rows) {
+        f.chkRandomPictures.setValue(row.random);
+        f.state.gShownCount = row.shownCount;
+        f.File1.setListIndex(row.selected);
+        f.state.mFileIndex = 9;
+        doubleClick(f.Picture1);
+        EXPECT_EQ(f.Text1.text(), row.text);
+        EXPECT_EQ(f.state.mFileIndex, 9);  // the text is written without focus
+    }
+    openFolder("/empty", {});
+    doubleClick(f.Picture1);
+    EXPECT_EQ(f.Text1.text(), "File -1 OF  0");
+}
+
+TEST_F(PauseResumeStop, BothDoubleClicksBringForm1UpToThePanelSize)
+{
+    const struct {
+        float width, height, newWidth, newHeight, pictureWidth, pictureHeight;
+    } rows[] = {
+        {6000, 4000, 8175, 5535, 8175, 5535},
+        {9000, 4000, 9000, 5535, 8995, 5535},
+        {8175, 5535, 8175, 5535, 8170, 5530},
+        {8174.5f, 9000, 8175, 9000, 8175, 8995},
+    };
+    for (const bool onForm2 : {false, true}) {
+        for (const auto& row : rows) {
+            f.Me.setWidth(row.width);
+            f.Me.setHeight(row.height);
+            f.Picture1.setWidth(row.width - 5);
+            f.Picture1.setHeight(row.height - 5);
+            if (onForm2)
+                doubleClick(f.Form2);
+            else
+                doubleClick(f.Picture1);
+            EXPECT_EQ(f.Me.width(), row.newWidth);
+            EXPECT_EQ(f.Me.height(), row.newHeight);
+            EXPECT_EQ(f.Picture1.width(), row.pictureWidth);
+            EXPECT_EQ(f.Picture1.height(), row.pictureHeight);
+        }
+    }
+}
+
+TEST_F(PauseResumeStop, ClickOnForm2SwitchesTheTimerAndLeavesThePauseFlag)
+{
+    f.chkReSize.setValue(1);
+    f.cmdGo.Click.raise();
+    f.Form2.Click.raise();
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(f.state.mPaused, 0);
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+
+    f.Form2.Click.raise();
+    EXPECT_TRUE(f.Timer1.enabled());
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/b.bmp");
+}
+
+TEST_F(PauseResumeStop, DoubleClickOnForm2StopsAndBringsBackForm1)
+{
+    f.chkReSize.setValue(1);
+    f.cmdGo.Click.raise();
+    ui.journal.clear();
+    doubleClick(f.Form2);
+
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(f.state.mPaused, 0);
+    EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
+    EXPECT_EQ(f.Text1.text(), "File  0 OF  3");
+    expectPanel(true);
+    EXPECT_LT(journalAt("Form1.show"), journalAt("Form2.hide"));
+
+    // The panel can be hidden again, but only Go brings the next picture.
+    f.Picture1.Click.raise();
+    expectPanel(false);
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(shownPicture(), "/pics/b.bmp");
+}
+
+TEST_F(PauseResumeStop, RandomCycleEndingOnForm2LeavesTheLastPictureThere)
+{
+    openPictures("/one", {"only.bmp"});
+    f.chkReSize.setValue(1);
+    f.chkRandomPictures.setValue(1);
+    f.cmdGo.Click.raise();
+    tick();
+
+    EXPECT_EQ(f.state.mPaused, 1);
+    EXPECT_FALSE(f.Timer1.enabled());
+    expectPanel(true);
+    EXPECT_THAT(ui.frontToBack(), ElementsAre("Form2"));
+    EXPECT_EQ(ui.window("Form2").painting()->path, "/one/only.bmp");
+
+    // Switching the timer on again brings no picture while the pause flag holds.
+    f.Form2.Click.raise();
+    ui.journal.clear();
+    tick();
+    EXPECT_THAT(ui.journal.entries(), IsEmpty());
+
+    doubleClick(f.Form2);
+    EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
+}
+
+}  // namespace

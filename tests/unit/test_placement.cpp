@@ -1,0 +1,119 @@
+// Placement of both windows: centred, in a corner, or turning through the four corners.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gmock/gmock.h>
+
+#include "show_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Pair;
+
+using Edges = std::pair<float, float>;
+
+class Placement : public ShowTest {
+protected:
+    // Form1 is 6000 x 4000 around this picture; Form2 keeps its design size, 7260 x 5595.
+    Placement()
+    {
+        f.state.mPaused = 0;
+        openPictures("/pics", {"a.bmp"}, 5995, 3995);
+    }
+
+    Edges form1() { return {f.Me.left(), f.Me.top()}; }
+    Edges form2() { return {f.Form2.left(), f.Form2.top()}; }
+};
+
+TEST_F(Placement, RotationVisitsTheFourCornersInTurnWithBothWindows)
+{
+    f.chkRandomize.setValue(1);
+    std::vector<Edges> first, second;
+    for (int i = 0; i < 5; ++i) {
+        tick();
+        first.push_back(form1());
+        second.push_back(form2());
+    }
+    EXPECT_THAT(first, ElementsAre(Pair(0, 0), Pair(6000, 0), Pair(0, 5000), Pair(6000, 5000), Pair(0, 0)));
+    EXPECT_THAT(second, ElementsAre(Pair(0, 0), Pair(4740, 0), Pair(0, 3405), Pair(4740, 3405), Pair(0, 0)));
+    EXPECT_FALSE(f.Form2.visible());
+}
+
+TEST_F(Placement, RotationResumesAtTheStoredCornerAfterOtherPlacements)
+{
+    f.chkRandomize.setValue(1);
+    for (int i = 0; i < 3; ++i)
+        tick();
+    f.chkLowerRight.setValue(1);  // "Upper Left of screen"
+    for (int i = 0; i < 2; ++i) {
+        tick();
+        EXPECT_EQ(form1(), Edges(0, 0));
+    }
+    f.chkRandomize.setValue(1);
+    tick();
+    EXPECT_EQ(form1(), Edges(6000, 5000));
+    EXPECT_EQ(f.state.mCornerStep, 0);
+}
+
+TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
+{
+    const struct {
+        const char* box;
+        float pictureWidth, pictureHeight;
+        Edges edges;
+    } rows[] = {
+        {"", 5995, 3996, {3000, 2499.5f}},
+        {"chkUpperRight", 5995, 3995, {6000, 5000}},  // "Lower Right of screen"
+        {"chkUpperRight", 13995, 3995, {-2000, 5000}},
+        {"", 13995, 3995, {-1000, 2500}},
+        {"chkLowerRight", 13995, 9995, {0, 0}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.box) + " " + std::to_string(row.pictureWidth));
+        for (platform::CheckBox* box : {&f.chkRandomize, &f.chkLowerRight, &f.chkUpperRight})
+            box->setValue(0);
+        if (*row.box)
+            ui.checkBox(row.box).setValue(1);
+        ui.pictures().add("/pics/a.bmp", row.pictureWidth, row.pictureHeight);
+        tick();
+        EXPECT_EQ(form1(), row.edges);
+    }
+    EXPECT_EQ(form2(), Edges(0, 0));
+}
+
+TEST_F(Placement, EarlierPlacementWinsWhenSeveralBoxesAreChecked)
+{
+    for (platform::CheckBox* box : {&f.chkRandomize, &f.chkLowerRight, &f.chkUpperRight})
+        box->Click.connect({});  // the user cannot check two; the boxes are set behind their handlers
+    const struct {
+        int randomize, upperLeft, lowerRight, cornerStep;
+        Edges edges;
+    } rows[] = {
+        {1, 1, 0, 3, {6000, 5000}},
+        {1, 0, 1, 0, {0, 0}},
+        {0, 1, 1, 0, {0, 0}},
+    };
+    for (const auto& row : rows) {
+        f.chkRandomize.setValue(row.randomize);
+        f.chkLowerRight.setValue(row.upperLeft);
+        f.chkUpperRight.setValue(row.lowerRight);
+        f.state.mCornerStep = row.cornerStep;
+        tick();
+        EXPECT_EQ(form1(), row.edges);
+    }
+}
+
+TEST_F(Placement, FailingEdgeIsSkippedAndTheRotationStillAdvances)
+{
+    f.chkRandomize.setValue(1);
+    f.state.mCornerStep = 1;
+    ui.window("Form1").failOn("setLeft");
+    tick();
+    EXPECT_EQ(form1(), Edges(1905, 0));  // left where start-up centred it
+    EXPECT_EQ(form2(), Edges(4740, 0));
+    EXPECT_EQ(f.state.mCornerStep, 2);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// Random order: no picture twice within a cycle, the cycle's end stops the show, and no random
+// source can make a tick draw for ever.
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+
+#include "show_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class RandomCycle : public ShowTest {
+protected:
+    RandomCycle() { f.chkRandomPictures.setValue(1); }
+
+    void expectStopped()
+    {
+        EXPECT_EQ(f.state.mPaused, 1);
+        EXPECT_FALSE(f.Timer1.enabled());
+        for (platform::Control* control : panelControls())
+            EXPECT_TRUE(control->visible());
+        EXPECT_THAT(ui.journal.startingWith("Pictures.load"), IsEmpty());
+    }
+};
+
+TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
+{
+    openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
+    ui.random().script({0.1, 0.1, 0.5, 0.9, 0.1});  // the second tick draws a.bmp again first
+    f.cmdGo.Click.raise();
+    std::vector<std::string> shown = {shownPicture()};
+    tick();
+    shown.push_back(shownPicture());
+    tick();
+    shown.push_back(shownPicture());
+
+    EXPECT_THAT(shown, ElementsAre("/pics/a.bmp", "/pics/b.jpg", "/pics/c.gif"));
+    EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "b.jpg", "c.gif"}));
+    EXPECT_EQ(f.state.gShownCount, 3);
+    EXPECT_EQ(f.state.mFileIndex, 0);  // advanced past c.gif and wrapped
+
+    ui.journal.clear();
+    tick();
+    expectStopped();
+    EXPECT_EQ(shownPicture(), "/pics/c.gif");
+    EXPECT_EQ(f.Text1.text(), "File  3 OF  3");
+
+    ui.journal.clear();
+    tick();
+    EXPECT_THAT(ui.journal.entries(), IsEmpty());
+}
+
+TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
+{
+    openPictures("/pics", {"1.jpg", "11.jpg", "A.jpg", "a.jpg"});
+    f.state.mShownList = {"11.jpg", "A.jpg"};
+    f.state.gShownCount = 2;
+    f.state.mPaused = 0;
+
+    ui.random().script({0.0, 0.9});
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/1.jpg");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.jpg");
+    EXPECT_EQ(f.state.mShownList.size(), 4u);
+}
+
+TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
+{
+    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
+    f.state.mShownList = {"a.bmp", "c.bmp"};
+    f.state.gShownCount = 2;
+    f.state.mPaused = 0;
+    ui.random().script({0.5});  // always c.bmp
+
+    // Once the draws keep hitting shown names, the next unshown entry after the drawn one is taken.
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/d.bmp");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/b.bmp");
+    EXPECT_EQ(f.state.gShownCount, 4);
+
+    ui.journal.clear();
+    tick();
+    expectStopped();
+}
+
+TEST_F(RandomCycle, EveryNameRecordedWhileTheCountLagsEndsTheTick)
+{
+    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"});
+    f.state.mShownList = {"a.bmp", "b.bmp", "c.bmp"};
+    f.state.gShownCount = 0;
+    f.state.mPaused = 0;
+    ui.random().script({0.5});
+
+    tick();
+    expectStopped();
+}
+
+TEST_F(RandomCycle, UnreadableEntryIsRecordedAsShown)
+{
+    openFolder("/pics", {"a.bmp", "broken.bmp"});
+    ui.pictures().add("/pics/a.bmp", 6000, 4000);
+    ui.random().script({0.0, 0.9});
+    f.cmdGo.Click.raise();
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "broken.bmp"}));
+    EXPECT_EQ(f.state.gShownCount, 2);
+}
+
+TEST_F(RandomCycle, EmptyFolderStopsOnTheSecondTick)
+{
+    openFolder("/empty", {});
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(f.state.mShownList, (std::set<std::string>{""}));
+    EXPECT_EQ(f.state.gShownCount, 1);
+    EXPECT_EQ(f.state.mPaused, 0);
+    EXPECT_TRUE(f.Timer1.enabled());
+
+    ui.journal.clear();
+    tick();
+    expectStopped();
+}
+
+}  // namespace
