@@ -1,0 +1,110 @@
+// The start-number reader: what a typed text reads as, and rules that hold for any text.
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "panel/number_reader.h"
+
+namespace {
+
+using panel::readTypedNumber;
+
+TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
+{
+    const struct {
+        std::string text;
+        std::optional<std::int32_t> index;
+    } rows[] = {
+        {"12", 12},
+        {" 7.5", 8},  // halves go to the even neighbour
+        {"6.5", 6},
+        {"-2", -2},
+        {"4abc", 4},
+        {"File  3 OF  12", 0},
+        {"1 2", 12},  // blanks are skipped also between digits
+        {"\t1\n2", 12},
+        {"&H1F", 31},
+        {"&h1f", 31},
+        {"&O17", 15},
+        {"&O19", 1},
+        {"1e3", 1000},
+        {"1.5e1x", 15},
+        {"2d2", 200},
+        {"1e", 1},
+        {"0x1F", 0},
+        {std::string("1\0" "5", 3), 1},  // a NUL byte ends the number like any other character
+        {"", 0},
+        {"-", 0},
+        {"&", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483647.5", std::nullopt},
+        {"1e400", std::nullopt},
+        {"99999999999", std::nullopt},
+        {"-99999999999", std::nullopt},
+        {"&H" + std::string(300, 'F'), std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(readTypedNumber(row.text), row.index) << '"' << row.text << '"';
+}
+
+std::string hex(const std::string& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+        out += ' ';
+    }
+    return out;
+}
+
+std::string randomBytes(std::mt19937& rng, int maxLength)
+{
+    std::uniform_int_distribution<int> length(0, maxLength), byte(0, 255);
+    std::string text(static_cast<std::size_t>(length(rng)), '\0');
+    for (char& c : text)
+        c = static_cast<char>(byte(rng));
+    return text;
+}
+
+// Random text from the characters that matter to the reader, so that many texts are numbers.
+std::string randomNumberish(std::mt19937& rng)
+{
+    static const std::string alphabet = "0123456789+-.eEdD&HhOo \tx";
+    std::uniform_int_distribution<int> length(0, 12);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::string text;
+    for (int n = length(rng); n > 0; --n)
+        text += alphabet[pick(rng)];
+    return text;
+}
+
+TEST(NumberReader, AnyTextReadsWithoutErrorAndOnlyItsNumberCounts)
+{
+    std::mt19937 rng(20240611);
+    std::uniform_int_distribution<std::int32_t> anyIndex(INT32_MIN, INT32_MAX);
+    std::uniform_int_distribution<int> letter('a', 'z');
+    for (int i = 0; i < 20000; ++i) {
+        const std::string text = i % 2 == 0 ? randomBytes(rng, 24) : randomNumberish(rng);
+        std::optional<std::int32_t> read;
+        ASSERT_NO_THROW(read = readTypedNumber(text));
+        EXPECT_EQ(readTypedNumber(" \t\n " + text), read) << "leading blanks before " << hex(text);
+
+        // Whatever follows a whole number that cannot continue it is ignored, bytes of any value.
+        const std::int32_t index = anyIndex(rng);
+        const std::string tail = randomBytes(rng, 8);
+        const std::string number = std::to_string(index);
+        if (tail.empty() || std::string("0123456789.eEdD \t\n").find(tail[0]) != std::string::npos)
+            continue;
+        EXPECT_EQ(readTypedNumber(number + tail), index) << number << " followed by " << hex(tail);
+        const char appended = static_cast<char>(letter(rng));
+        EXPECT_EQ(readTypedNumber(number + appended), index);
+    }
+}
+
+}  // namespace
