@@ -5,7 +5,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <locale.h>
 #include <string>
@@ -74,7 +73,7 @@ double readDecimal(const std::string& s)
     }
     if (!anyDigit)
         return 0;
-    if (i < s.size() && std::strchr("eEdD", s[i]) != nullptr) {
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::string exponent = "e";
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
