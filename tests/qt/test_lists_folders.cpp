@@ -1,5 +1,4 @@
-// The drive and folder lists: which mounts are drives, the folder chain, opening folders, and
-// going back to a drive's last folder.
+// The drive and folder lists: which mounts are drives, the folder chain, opening, drive memory.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// Reading folders: a folder's matching files and its sub-folders, named as on disk, sorted as a
-// file manager sorts them.
+// Reading folders: matching files and sub-folders, named as on disk, sorted as a file manager sorts.
 #pragma once
 
 #include <string>
