@@ -15,15 +15,18 @@
 
 namespace {
 
-std::string picturePath(Form1& f, engine::ResumeNext& rn)
+// The folder, "/" unless the folder already ends in one, then the name as listed; empty when the
+// name cannot be read.
+template <typename Name>
+std::string picturePath(Form1& f, engine::ResumeNext& rn, Name name)
 {
     std::string path;
     std::string folder;
     rn.step([&] { folder = f.Dir1.path(); });
     if (rn.test([&] { return !folder.empty() && folder.back() == '/'; }))
-        rn.step([&] { path = folder + f.File1.fileName(); });
+        rn.step([&] { path = folder + name(); });
     else
-        rn.step([&] { path = folder + "/" + f.File1.fileName(); });
+        rn.step([&] { path = folder + "/" + name(); });
     return path;
 }
 
@@ -47,7 +50,7 @@ void Timer1_Timer(Form1& f)
         rn.step([&] { f.File1.setListIndex(s.mFileIndex); });
     }
 
-    const std::string path = picturePath(f, rn);
+    const std::string path = picturePath(f, rn, [&] { return f.File1.fileName(); });
     rn.step([&] { f.Picture1.setPicture(f.Pictures.load(path)); });
     rn.step([&] { s.mFileIndex = engine::checked::increment(s.mFileIndex); });
     rn.step([&] { s.gShownCount = engine::checked::increment(s.gShownCount); });
@@ -57,4 +60,13 @@ void Timer1_Timer(Form1& f)
     engine::displayPicture(f, rn);
     engine::wrapIndex(f, rn);
     engine::placeWindows(f, rn);
+
+    // In list order the next picture is known, so the platform may decode it while this one is shown.
+    if (!rn.test([&] { return f.chkRandomPictures.value() != 0; })) {
+        const std::string next = picturePath(f, rn, [&] { return f.File1.entry(s.mFileIndex); });
+        rn.step([&] {
+            if (!next.empty())
+                f.Pictures.prefetch(next);
+        });
+    }
 }

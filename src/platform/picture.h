@@ -22,6 +22,8 @@ public:
     virtual ~PictureLoader() = default;
     // Throws Failure when the file is missing, not a regular file or not a picture.
     virtual PicturePtr load(const std::string& path) = 0;
+    // A hint that path is likely the next file loaded; never throws and never waits.
+    virtual void prefetch(const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -37,6 +37,9 @@ public:
     explicit FakePictureLoader(Journal& journal) : Probe("Pictures", journal) {}
     void add(const std::string& path, platform::Twips width, platform::Twips height);
     platform::PicturePtr load(const std::string& path) override;
+    // Kept apart from the journal: a hint changes nothing the program shows.
+    void prefetch(const std::string& path) override { prefetched.push_back(path); }
+    std::vector<std::string> prefetched;  // oldest first
 
 private:
     std::map<std::string, platform::PicturePtr> files_;

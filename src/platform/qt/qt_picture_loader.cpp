@@ -88,4 +88,6 @@ PicturePtr QtPictureLoader::load(const std::string& path)
     return std::make_shared<DecodedPicture>(std::move(image));
 }
 
+void QtPictureLoader::prefetch(const std::string&) {}
+
 }  // namespace platform::qt

@@ -13,6 +13,7 @@ class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
     PicturePtr load(const std::string& path) override;
+    void prefetch(const std::string& path) override;
 };
 
 }  // namespace platform::qt
