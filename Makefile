@@ -1,6 +1,7 @@
 # Builds, runs and tests Pixora on Debian 12: make run, make test.
 PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
-            xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
+            xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
+            fonts-dejavu-core fonts-liberation
 JOBS := 2
 MAKEFLAGS += --no-print-directory
 

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +24,21 @@ Widget* placed(Widget* widget, const ControlDesign& design)
 {
     widget->setGeometry(designRect(design));
     return widget;
+}
+
+// The panel was laid out in a narrower face than any installed here: a one-line caption a little
+// wider than its label is squeezed to fit rather than losing its end.
+void squeezeToFit(QLabel* label)
+{
+    constexpr int kMostSqueeze = 85;  // percent of the natural width
+    QFont natural = label->font();
+    natural.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(natural).horizontalAdvance(label->text());
+    // Only the stretch is the label's own; face and size still come from its window.
+    QFont squeezed;
+    squeezed.setStretch(needed > label->width() ? std::max(kMostSqueeze, 100 * label->width() / needed)
+                                                : int(QFont::Unstretched));
+    label->setFont(squeezed);
 }
 
 // Focus that moves inside the program; a window losing or regaining activation is not a change of
@@ -77,7 +94,7 @@ QtLabel::QtLabel(const ControlDesign& design, QWidget* parent)
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Only a label designed taller than one line wraps; a one-line label keeps its runs of blanks.
     label_->setWordWrap(label_->height() >= 2 * label_->fontMetrics().lineSpacing());
-    label_->setText(QString::fromStdString(design.text));
+    setCaption(design.text);
 }
 
 std::string QtLabel::caption() const
@@ -88,6 +105,8 @@ std::string QtLabel::caption() const
 void QtLabel::setCaption(const std::string& caption)
 {
     label_->setText(QString::fromStdString(caption));
+    if (!label_->wordWrap())
+        squeezeToFit(label_);
 }
 
 QtCheckBox::QtCheckBox(const ControlDesign& design, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_lists.h"
 #include "platform/qt/qt_picture_box.h"
@@ -61,6 +62,7 @@ Built buildControl(const ControlDesign& design, QWidget* parent)
 
 QtUi::QtUi(const std::vector<WindowDesign>& designs) : program_([this] { closeWindows(); })
 {
+    registerFontSubstitutes();
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const WindowDesign& design = designs[i];
         auto window = std::make_unique<QtWindow>(design, closeRequest(design, i == 0));
