@@ -83,6 +83,8 @@ private:
 QtCommandButton::QtCommandButton(const ControlDesign& design, QWidget* parent)
     : QtControl(placed(new QPushButton(QString::fromStdString(design.text), parent), design))
 {
+    // Enter presses the focused button, as Space does; Qt does that by itself only in dialogs.
+    static_cast<QPushButton*>(widget())->setAutoDefault(true);
     QObject::connect(static_cast<QPushButton*>(widget()), &QPushButton::clicked, widget(),
                      [this] { raiseFromQt(Click); });
 }
