@@ -3,6 +3,7 @@
 
 #include "display/blackout.h"
 #include "display/pause_resume_stop.h"
+#include "display/show_running.h"
 #include "engine/slide_tick.h"
 #include "panel/browsing.h"
 #include "panel/form1.h"
@@ -13,8 +14,12 @@
 
 void wireEvents(Form1& f)
 {
+    // After each handler the desktop learns whether a show now runs, whichever handler changed it.
     const auto on = [&f](platform::Event& event, void (*handler)(Form1&)) {
-        event.connect([&f, handler] { handler(f); });
+        event.connect([&f, handler] {
+            handler(f);
+            updateShowRunning(f);
+        });
     };
 
     on(f.Me.Load, form1::Form_Load);

@@ -28,6 +28,7 @@ Form1::Form1(platform::Ui& ui)
       Pictures(ui.pictures()),
       MsgBox(ui.messageBox()),
       Rnd(ui.random()),
-      App(ui.program())
+      App(ui.program()),
+      Session(ui.session())
 {
 }

@@ -37,6 +37,7 @@ struct Form1 {
     platform::MessageBox& MsgBox;
     platform::Random& Rnd;
     platform::Program& App;
+    platform::Session& Session;
 
     state::ShowState state;
 };

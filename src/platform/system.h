@@ -30,6 +30,13 @@ public:
     virtual double next() = 0;
 };
 
+// The desktop's part in a running show: no screensaver, no pointer over the picture.
+class Session {
+public:
+    virtual ~Session() = default;
+    virtual void setShowRunning(bool running) = 0;
+};
+
 // Ends the program: every window closes and the process exits.
 class Program {
 public:

@@ -32,6 +32,7 @@ public:
     virtual MessageBox& messageBox() = 0;
     virtual Random& random() = 0;
     virtual Program& program() = 0;
+    virtual Session& session() = 0;
 };
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // The desktop services on the fake: pictures of chosen sizes, a chosen screen, scripted random
-// numbers, and a message box and a program end that only record.
+// numbers, and a message box, a session and a program end that only record.
 #pragma once
 
 #include <deque>
@@ -82,6 +82,13 @@ public:
 
 private:
     std::deque<double> queue_;
+};
+
+// Every call, oldest first; called after each handled event, so the same value comes again and again.
+class FakeSession : public platform::Session {
+public:
+    void setShowRunning(bool running) override { calls.push_back(running); }
+    std::vector<bool> calls;
 };
 
 class FakeProgram : public platform::Program, public Probe {

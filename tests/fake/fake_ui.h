@@ -45,6 +45,7 @@ public:
     FakeMessageBox& messageBox() override { return messageBox_; }
     FakeRandom& random() override { return random_; }
     FakeProgram& program() override { return program_; }
+    FakeSession& session() override { return session_; }
 
     // The names of the visible windows, the one in front first.
     std::vector<std::string> frontToBack() const;
@@ -67,6 +68,7 @@ private:
     FakeMessageBox messageBox_{journal};
     FakeRandom random_{journal};
     FakeProgram program_{journal};
+    FakeSession session_;
     std::uint64_t shows_ = 0;
     std::map<std::string, std::unique_ptr<Probe>> objects_;
     std::vector<const FakeWindow*> windows_;

@@ -1,18 +1,67 @@
 // Click on release, double click on the second press; the release ending a double click is no click.
+// Keys stand in for the mouse, and a resting pointer hides while the show runs.
 #include "platform/qt/click_surface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <set>
 
 #include "platform/qt/raise.h"
 
 namespace platform::qt {
 
-ClickSurface::ClickSurface(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+constexpr int kRestingMs = 2000;
+
+std::set<ClickSurface*>& surfaces()
+{
+    static std::set<ClickSurface*> all;
+    return all;
+}
+
+bool pointerHides = false;
+
+}  // namespace
+
+ClickSurface::ClickSurface(QWidget* parent) : QWidget(parent)
+{
+    // Moves without a button pressed are what bring a hidden pointer back.
+    setMouseTracking(true);
+    resting_.setSingleShot(true);
+    resting_.setInterval(kRestingMs);
+    // A disabled surface hears no moves, so a pointer hidden over it could never come back.
+    connect(&resting_, &QTimer::timeout, this, [this] {
+        if (isEnabled())
+            setCursor(Qt::BlankCursor);
+    });
+    surfaces().insert(this);
+    if (pointerHides)
+        resting_.start();
+}
+
+ClickSurface::~ClickSurface()
+{
+    surfaces().erase(this);
+}
 
 void ClickSurface::reportClicksTo(const Event& click, const Event& dblClick)
 {
     click_ = &click;
     dblClick_ = &dblClick;
+}
+
+void ClickSurface::hidePointerWhenIdle(bool hide)
+{
+    pointerHides = hide;
+    for (ClickSurface* surface : surfaces()) {
+        if (hide) {
+            surface->resting_.start();
+        } else {
+            surface->resting_.stop();
+            surface->unsetCursor();
+        }
+    }
 }
 
 void ClickSurface::mousePressEvent(QMouseEvent* event)
@@ -44,6 +93,38 @@ void ClickSurface::mouseDoubleClickEvent(QMouseEvent* event)
     endingDoubleClick_ = true;
     if (dblClick_)
         raiseFromQt(*dblClick_);
+}
+
+void ClickSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pointerHides) {
+        unsetCursor();
+        resting_.start();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ClickSurface::keyPressEvent(QKeyEvent* event)
+{
+    const Event* raised = nullptr;
+    if (event->key() == Qt::Key_Space)
+        raised = click_;
+    else if (event->key() == Qt::Key_Escape)
+        raised = dblClick_;
+    if (!raised || !receivesKeys()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key is one click, not a stream of pauses and resumes.
+    if (!event->isAutoRepeat())
+        raiseFromQt(*raised);
+}
+
+// A key a control inside the surface let pass is not the surface's: only its own focus counts, or,
+// for a window with nothing focused in it, the window's.
+bool ClickSurface::receivesKeys() const
+{
+    return hasFocus() || (isWindow() && !focusWidget());
 }
 
 }  // namespace platform::qt

@@ -224,4 +224,9 @@ Program& QtUi::program()
     return program_;
 }
 
+Session& QtUi::session()
+{
+    return session_;
+}
+
 }  // namespace platform::qt

@@ -10,6 +10,7 @@
 #include "platform/clock_random.h"
 #include "platform/design.h"
 #include "platform/qt/qt_picture_loader.h"
+#include "platform/qt/qt_session.h"
 #include "platform/qt/qt_system.h"
 #include "platform/ui.h"
 
@@ -43,6 +44,7 @@ public:
     MessageBox& messageBox() override;
     Random& random() override;
     Program& program() override;
+    Session& session() override;
 
 private:
     void buildControls(const WindowDesign& design, QtWindow& window);
@@ -60,6 +62,7 @@ private:
     QtMessageBox messageBox_;
     ClockRandom random_;
     QtProgram program_;
+    QtSession session_;
 };
 
 }  // namespace platform::qt

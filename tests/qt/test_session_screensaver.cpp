@@ -1,0 +1,164 @@
+// The screensaver held off over a private session bus: one Inhibit per run, released on stop and at the end.
+#include <QDBusConnection>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QThread>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/qt/qt_session.h"
+
+namespace {
+
+using platform::qt::QtSession;
+
+// Stands in for the desktop's screensaver: hands out cookies and writes down every call.
+class FakeScreenSaver : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+
+public:
+    QString calls() const
+    {
+        QMutexLocker lock(&mutex_);
+        return calls_;
+    }
+
+public slots:
+    uint Inhibit(const QString& application, const QString& reason)
+    {
+        QMutexLocker lock(&mutex_);
+        calls_ += QStringLiteral("Inhibit %1, %2 -> %3. ").arg(application, reason).arg(++cookies_);
+        return cookies_;
+    }
+    void UnInhibit(uint cookie)
+    {
+        QMutexLocker lock(&mutex_);
+        calls_ += QStringLiteral("UnInhibit %1. ").arg(cookie);
+    }
+
+private:
+    mutable QMutex mutex_;
+    QString calls_;
+    uint cookies_ = 0;
+};
+
+// Warnings and messages of Qt while a test runs: there must be none.
+QStringList messages;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    messages << message;
+}
+
+// A dbus-daemon of the test's own, and the fake screensaver answering on it from a thread of its
+// own, since the session waits for the reply to its last call.
+class Screensaver : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            GTEST_SKIP() << "no dbus-daemon";
+        daemon_.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+        while (daemon_.waitForReadyRead(10000) && !daemon_.canReadLine()) {
+        }
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+        ASSERT_FALSE(address_.isEmpty()) << "dbus-daemon gave no address";
+        messages.clear();
+        previousHandler_ = qInstallMessageHandler(keepMessage);
+    }
+
+    void TearDown() override
+    {
+        qInstallMessageHandler(previousHandler_);
+        EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+        if (fake_) {
+            QDBusConnection::disconnectFromBus(QStringLiteral("screensaver"));
+            thread_.quit();
+            thread_.wait();
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("pixora"));
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
+
+    QDBusConnection bus() { return QDBusConnection::connectToBus(address_, QStringLiteral("pixora")); }
+
+    void offerScreensaver()
+    {
+        fake_ = std::make_unique<FakeScreenSaver>();
+        fake_->moveToThread(&thread_);
+        thread_.start();
+        QDBusConnection service = QDBusConnection::connectToBus(address_, QStringLiteral("screensaver"));
+        ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), fake_.get(),
+                                           QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
+    }
+
+    QString calls() const { return fake_->calls(); }
+
+    std::unique_ptr<FakeScreenSaver> fake_;
+
+private:
+    QProcess daemon_;
+    QString address_;
+    QThread thread_;
+    QtMessageHandler previousHandler_ = nullptr;
+};
+
+TEST_F(Screensaver, HeldOncePerRunReleasedOnStopAndAtTheEnd)
+{
+    offerScreensaver();
+    {
+        QtSession session(bus());
+        session.setShowRunning(false);
+        session.setShowRunning(true);
+        session.setShowRunning(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calls().endsWith("-> 1. "); }, 10000));
+        session.setShowRunning(false);
+        session.setShowRunning(false);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calls().endsWith("UnInhibit 1. "); }, 10000));
+        session.setShowRunning(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calls().endsWith("-> 2. "); }, 10000));
+    }
+    EXPECT_EQ(calls(), "Inhibit Pixora, Slide show -> 1. UnInhibit 1. Inhibit Pixora, Slide show -> 2. "
+                       "UnInhibit 2. ");
+}
+
+TEST_F(Screensaver, StopBeforeTheReplyStillReleases)
+{
+    offerScreensaver();
+    QtSession session(bus());
+    session.setShowRunning(true);
+    session.setShowRunning(false);
+    session.setShowRunning(true);
+    session.setShowRunning(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls().endsWith("UnInhibit 1. "); }, 10000));
+    EXPECT_EQ(calls(), "Inhibit Pixora, Slide show -> 1. UnInhibit 1. ");
+}
+
+TEST_F(Screensaver, NoScreensaverOrNoBusIsNoFault)
+{
+    {
+        QtSession session(bus());
+        session.setShowRunning(true);
+        QTest::qWait(200);  // lets the error reply come back
+        session.setShowRunning(false);
+        session.setShowRunning(true);
+    }
+    QtSession unconnected(QDBusConnection(QStringLiteral("no bus")));
+    unconnected.setShowRunning(true);
+    unconnected.setShowRunning(false);
+}
+
+}  // namespace
+
+#include "test_session_screensaver.moc"
