@@ -69,20 +69,58 @@ start_pixora() {
 pixora_running() { kill -0 "$PIXORA_PID" 2>/dev/null; }
 pixora_gone() { ! pixora_running; }
 
-# Sets WIN_X WIN_Y WIN_W WIN_H to the main window's place on the screen.
+# Sets WIN_X WIN_Y WIN_W WIN_H to the place on the screen of the given window, or of the main window.
 window_geometry() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$WID")"
+    eval "$(xdotool getwindowgeometry --shell "${1:-$WID}")"
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
-double_click_at() { xdotool mousemove --sync "$1" "$2" click --repeat 2 --delay 80 1; }
+# window_mapped WINDOW: true while the window is on the screen.
+window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+# Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen.
+find_display_window() {
+    DISPLAY_WID=$(timeout 10 xdotool search --sync --onlyvisible --name '^Pixora$' | head -n 1) ||
+        fail "the display window did not appear"
+}
+
+display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
+
+# expect_exit: after Exit or Alt+X, the program must end, and end cleanly.
+expect_exit() {
+    wait_until 20 "the program did not end" pixora_gone
+    wait "$PIXORA_PID" || fail "the program ended with status $?; see $WORK/pixora.log"
+    PIXORA_PID=
+}
+
+# pointer_to X Y: moves the pointer there and waits until it is; xdotool's own wait would last until
+# its time-out when the pointer is there already.
+pointer_to() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    ((X == $1 && Y == $2)) || xdotool mousemove --sync "$1" "$2"
+}
+
+click_at() {
+    pointer_to "$1" "$2"
+    xdotool click 1
+}
+
+double_click_at() {
+    pointer_to "$1" "$2"
+    xdotool click --repeat 2 --delay 80 1
+}
 
 # The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
 EXIT_BUTTON=(240 240 1935 495)
 GO_BUTTON=(240 1800 2175 855)
 TEXT_BOX=(240 720 1935 375)
+DIR_LIST=(2520 1320 2415 2565)
+FILE_LIST=(5040 1320 2775 2625)
+SPEED_BAR=(240 4440 4335 255)
+CORNERS_BOX=(4680 4080 3135 255)
+LOWER_RIGHT_BOX=(4680 4560 3135 255)
 RESIZE_BOX=(4680 4800 3135 255)
 BLACKOUT_BOX=(4680 5040 2655 255)
 
@@ -90,6 +128,14 @@ BLACKOUT_BOX=(4680 5040 2655 255)
 click_twips() {
     window_geometry
     click_at $((WIN_X + ($1 + $3 / 2) / 15)) $((WIN_Y + ($2 + $4 / 2) / 15))
+}
+
+# speed_bar_key KEY: focuses the speed bar with a click on its left arrow, then presses KEY there
+# (Home: 20 seconds a picture, End: half a second).
+speed_bar_key() {
+    window_geometry
+    click_at $((WIN_X + SPEED_BAR[0] / 15 + 6)) $((WIN_Y + (SPEED_BAR[1] + SPEED_BAR[3] / 2) / 15))
+    xdotool key "$1"
 }
 
 # screenshot NAME: saves the whole screen into the test's folder, as the file named by SHOT.
@@ -126,6 +172,22 @@ expect_colour() {
 screen_shows() {
     import -window root "png:$WORK/poll.png"
     colour_near "$WORK/poll.png" "$@"
+}
+
+# has_text FILE X Y WIDTH HEIGHT: true when the region holds dark pixels, as text does.
+has_text() {
+    (($(convert "$1" -crop "${4}x$5+$2+$3" +repage -colorspace gray -format '%[fx:minima < 0.4]' info:) == 1))
+}
+
+# selection_rows X Y HEIGHT: takes a screenshot and prints the first and the last row of the list
+# selection's colour in the screen's column X, from Y down HEIGHT rows; nothing when there is none.
+selection_rows() {
+    import -window root "png:$WORK/poll.png"
+    convert "$WORK/poll.png" -crop "1x$3+$1+$2" +repage -depth 8 txt:- |
+        awk -F'[,:() ]+' -v top="$2" 'NR > 1 && $3 < 100 && $5 > 150 {
+            if (first == "") first = top + $2
+            last = top + $2
+        } END { if (first != "") print first, last }'
 }
 
 # Whole pixels may differ by one where twips round.

@@ -1,6 +1,7 @@
 // Frameless top-level windows, created hidden on first use, drawn from an image that survives hiding.
 #include "platform/qt/qt_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QPainter>
@@ -36,7 +37,18 @@ public:
 
     QColor background() const { return black_ ? QColor(Qt::black) : palette().color(QPalette::Window); }
 
+    void giveActivationBackTo(QWidget* window) { activationOwner_ = window; }
+
 protected:
+    // A window shown and then disabled at once may still be activated when it reaches the screen,
+    // since X11 carries out the activation asked for at showing only then: it goes back.
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate && !isEnabled() && activationOwner_)
+            activationOwner_->activateWindow();
+        return ClickSurface::event(event);
+    }
+
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
@@ -55,6 +67,7 @@ private:
     const QImage& image_;
     bool black_;
     QtWindow::CloseRequest onCloseRequest_;
+    QPointer<QWidget> activationOwner_;  // the active window when this one was disabled
 };
 
 QtWindow::QtWindow(WindowDesign design, CloseRequest onCloseRequest)
@@ -182,6 +195,8 @@ void QtWindow::setEnabled(bool enabled)
 {
     WindowSurface& s = surface();
     s.setEnabled(enabled);
+    QWidget* active = QApplication::activeWindow();
+    s.giveActivationBackTo(!enabled && active != &s ? active : nullptr);
     // A disabled window must not take the focus or the front when clicked; changing the flag of
     // the widget itself would hide a visible window, so a created native window is changed directly.
     s.setAttribute(Qt::WA_ShowWithoutActivating, !enabled);
