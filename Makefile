@@ -2,6 +2,9 @@
 PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
             xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
+# Packaging and its checks, and a real window manager for the end-to-end tests.
+PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
+PREFIX ?= /usr/local
 JOBS := 2
 MAKEFLAGS += --no-print-directory
 
@@ -36,3 +39,16 @@ test: deps
 
 clean:
 	rm -rf build build-test
+
+.PHONY: install package package-check
+
+# make install PREFIX=/opt/pixora puts it elsewhere.
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+package: build
+	cd build && cpack
+
+# Not part of make test: it installs the package on this machine, runs it and removes it again.
+package-check: deps package
+	bash packaging/check_package.sh build/pixora_*_$$(dpkg --print-architecture).deb

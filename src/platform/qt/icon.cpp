@@ -19,11 +19,15 @@ const QVector<QRgb> kPalette = {
     qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
-QImage drawIcon()
+}  // namespace
+
+// Drawn on a grid of 32 x 32 units; a larger icon is the same drawing scaled, so the shapes stay sharp.
+QImage drawPixoraIcon(int pixels)
 {
-    QImage image(32, 32, QImage::Format_RGB32);
+    QImage image(pixels, pixels, QImage::Format_RGB32);
     image.fill(kPalette[0]);
     QPainter p(&image);
+    p.scale(pixels / 32.0, pixels / 32.0);
     p.setPen(Qt::NoPen);
     p.fillRect(1, 3, 30, 26, QColor(kPalette[3]));    // frame
     p.fillRect(3, 5, 26, 22, QColor(kPalette[14]));   // sky
@@ -40,11 +44,9 @@ QImage drawIcon()
     return image.convertToFormat(QImage::Format_Indexed8, kPalette, Qt::ThresholdDither);
 }
 
-}  // namespace
-
 QIcon pixoraIcon()
 {
-    return QIcon(QPixmap::fromImage(drawIcon()));
+    return QIcon(QPixmap::fromImage(drawPixoraIcon(32)));
 }
 
 }  // namespace platform::qt

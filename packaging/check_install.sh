@@ -1,0 +1,31 @@
+# Installs into a temporary prefix and checks the files with the desktop's own validators.
+# Usage: check_install.sh BUILD-FOLDER
+set -euo pipefail
+
+build=$1
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/pixora-install.XXXXXX")
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[[ -x $prefix/bin/pixora ]] || fail "the program is not installed as bin/pixora"
+
+# The validator prints its warnings but passes them; here a warning fails too.
+entry=$prefix/share/applications/pixora.desktop
+report=$(desktop-file-validate "$entry" 2>&1) && [[ -z $report ]] || fail "desktop entry: $report"
+grep -qx 'Exec=pixora' "$entry" || fail "the desktop entry does not start pixora"
+
+appstreamcli validate --no-net --strict "$prefix/share/metainfo/io.github.pixora.Pixora.metainfo.xml" ||
+    fail "the metainfo does not validate"
+# The whole tree: the metainfo's desktop entry and icon must be found where it says.
+appstreamcli validate-tree --no-net --strict "$prefix" || fail "the installed tree does not validate"
+
+for size in 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/pixora.png
+    [[ -f $icon ]] || fail "no ${size} pixel icon"
+    [[ $(identify -format '%wx%h' "$icon") == "${size}x$size" ]] || fail "the ${size} pixel icon has another size"
+done
+echo "installed and valid: $(cd "$prefix" && find . -type f | sort | xargs)"
