@@ -14,6 +14,8 @@ public:
     virtual QSize pixelSize() const = 0;
     // The whole picture resampled smoothly to the given size; a null image if it cannot be decoded.
     virtual QImage image(QSize size) const = 0;
+    // Whether image() gives a picture at all; the default draws a tiny one to find out.
+    virtual bool drawable() const { return !image(QSize(1, 1)).isNull(); }
 };
 
 }  // namespace platform::qt

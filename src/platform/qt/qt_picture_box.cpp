@@ -1,8 +1,10 @@
 // The picture box draws its picture unscaled at the upper-left corner and takes the picture's size.
 #include "platform/qt/qt_picture_box.h"
 
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <memory>
 #include <utility>
 
 #include "platform/failure.h"
@@ -14,25 +16,43 @@ namespace platform::qt {
 
 class PictureSurface : public ClickSurface {
 public:
-    PictureSurface(const QImage& shown, QWidget* parent) : ClickSurface(parent), shown_(shown)
+    explicit PictureSurface(QWidget* parent) : ClickSurface(parent)
     {
         setAutoFillBackground(true);
         setFocusPolicy(Qt::StrongFocus);
     }
 
+    void setPicture(std::shared_ptr<const QtPicture> picture)
+    {
+        picture_ = std::move(picture);
+        shown_ = QImage();
+        update();
+    }
+
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, shown_); }
+    void paintEvent(QPaintEvent*) override
+    {
+        // The full picture is decoded when first painted: while pictures are fitted onto the display
+        // window this box stays hidden and never needs it.
+        if (shown_.isNull() && picture_)
+            shown_ = picture_->image(picture_->pixelSize());
+        QPainter(this).drawImage(0, 0, shown_);
+    }
 
 private:
-    const QImage& shown_;
+    std::shared_ptr<const QtPicture> picture_;
+    QImage shown_;
 };
 
-QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent)
-    : QtControl(new PictureSurface(shown_, parent))
+QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent) : QtControl(new PictureSurface(parent))
 {
-    auto* surface = static_cast<PictureSurface*>(widget());
-    surface->setGeometry(designRect(design));
-    surface->reportClicksTo(Click, DblClick);
+    surface().setGeometry(designRect(design));
+    surface().reportClicksTo(Click, DblClick);
+}
+
+PictureSurface& QtPictureBox::surface() const
+{
+    return *static_cast<PictureSurface*>(widget());
 }
 
 PicturePtr QtPictureBox::picture() const
@@ -42,22 +62,20 @@ PicturePtr QtPictureBox::picture() const
 
 void QtPictureBox::setPicture(PicturePtr picture)
 {
-    QImage shown;
+    std::shared_ptr<const QtPicture> shown;
     if (picture) {
-        const auto* qtPicture = dynamic_cast<const QtPicture*>(picture.get());
-        if (!qtPicture)
+        shown = std::dynamic_pointer_cast<const QtPicture>(picture);
+        if (!shown)
             throw Failure("not a picture of this platform");
-        const QSize size = qtPicture->pixelSize();
+        const QSize size = shown->pixelSize();
         if (size.isEmpty() || size.width() > kMaxPixels || size.height() > kMaxPixels)
             throw Failure("picture size out of range");
-        shown = qtPicture->image(size);
-        if (shown.isNull())
+        if (!shown->drawable())
             throw Failure("picture cannot be drawn");
-        widget()->resize(size);
+        surface().resize(size);
     }
     picture_ = std::move(picture);
-    shown_ = std::move(shown);
-    widget()->update();
+    surface().setPicture(std::move(shown));
 }
 
 Twips QtPictureBox::width() const

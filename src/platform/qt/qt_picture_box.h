@@ -1,8 +1,6 @@
 // The picture box: shows its picture at full size from the upper-left corner and sizes itself to it.
 #pragma once
 
-#include <QImage>
-
 #include "platform/controls.h"
 #include "platform/design.h"
 #include "platform/qt/qt_control.h"
@@ -23,9 +21,9 @@ public:
     void setHeight(Twips height) override;
 
 private:
+    PictureSurface& surface() const;
+
     PicturePtr picture_;
-    // The picture decoded once at its own size, so that repainting never decodes again.
-    QImage shown_;
 };
 
 }  // namespace platform::qt

@@ -1,19 +1,24 @@
-// Loading picture files with Qt's image reader.
+// Loading picture files with Qt's image reader, decoded for the screen, the next one ahead of time.
 #pragma once
 
 #include <string>
 
 #include "platform/picture.h"
+#include "platform/qt/picture_prefetcher.h"
 
 namespace platform::qt {
 
-// Decodes by content, not by name, with the EXIF orientation applied; refuses anything but a
-// regular file and any picture whose pixels would need more memory than a set limit.
+// Decodes by content, not by name, with the EXIF orientation applied, at the smallest size that
+// covers the picture fitted into the primary screen; refuses anything but a regular file and any
+// picture whose pixels would need more memory than a set limit.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
     PicturePtr load(const std::string& path) override;
     void prefetch(const std::string& path) override;
+
+private:
+    PicturePrefetcher prefetcher_;
 };
 
 }  // namespace platform::qt

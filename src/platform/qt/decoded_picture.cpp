@@ -1,0 +1,50 @@
+// A loaded picture: its natural size, the decode made for the screen, and the full decode once needed.
+#include "platform/qt/decoded_picture.h"
+
+#include <utility>
+
+#include "platform/failure.h"
+#include "platform/qt/pixels.h"
+
+namespace platform::qt {
+
+DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded)
+    : path_(std::move(path)), natural_(decoded.natural), stamp_(decoded.stamp), decoded_(std::move(decoded.image))
+{
+}
+
+Twips DecodedPicture::width() const
+{
+    return toTwips(natural_.width());
+}
+
+Twips DecodedPicture::height() const
+{
+    return toTwips(natural_.height());
+}
+
+QImage DecodedPicture::image(QSize size) const
+{
+    const bool covered = size.width() <= decoded_.width() && size.height() <= decoded_.height();
+    return resampled(covered ? decoded_ : fullImage(), size);
+}
+
+const QImage& DecodedPicture::fullImage() const
+{
+    if (decoded_.size() == natural_)
+        return decoded_;
+    if (full_.isNull()) {
+        try {
+            DecodedFile file = decodeFile(path_, QSize());
+            if (file.stamp == stamp_ && file.image.size() == natural_)
+                full_ = std::move(file.image);
+        } catch (const Failure&) {
+        }
+        // A file changed or gone since it was loaded leaves the loaded decode, stretched.
+        if (full_.isNull())
+            full_ = decoded_;
+    }
+    return full_;
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,179 @@
+// Decoding picture files by content at the size they are drawn, and resampling them smoothly.
+#include "platform/qt/picture_decoding.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include <QFile>
+#include <QImageIOHandler>
+#include <QImageReader>
+#include <QPainter>
+#include <QRect>
+
+#include "platform/failure.h"
+
+namespace platform::qt {
+
+namespace {
+
+constexpr std::int64_t kMaxPixels = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024 / 4;
+
+// Reads fail once cancelled, so that the decoder gives up at its next read.
+class CancellableFile : public QFile {
+public:
+    explicit CancellableFile(const std::atomic<bool>* cancelled) : cancelled_(cancelled) {}
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (cancelled_ && cancelled_->load())
+            return -1;
+        return QFile::readData(data, maxSize);
+    }
+
+private:
+    const std::atomic<bool>* cancelled_;
+};
+
+FileStamp stampFrom(const struct stat& status)
+{
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::int64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtim.tv_sec),
+            static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+}
+
+// Opens a regular file only: a FIFO or a device would block or never end, so anything else is
+// refused before it is opened, and checked again once open in case it was swapped meanwhile.
+FileStamp openRegularFile(const std::string& path, QFile& file)
+{
+    stampOf(path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure("cannot open " + path);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Failure("cannot open " + path);
+    }
+    return stampFrom(status);
+}
+
+void refuseRunaway(QSize natural, const std::string& path)
+{
+    if (std::int64_t{natural.width()} * natural.height() > kMaxPixels)
+        throw Failure("picture too large: " + path);
+}
+
+// JPEG decodes straight to 1/2, 1/4 or 1/8 of its size, libjpeg's fastest reductions. Qt's reader
+// keeps to such a scale only for a clip rectangle divisible by it; the few pixels the clip cuts from
+// the right and bottom edges are less than one decoded pixel.
+bool reduceWhileDecoding(QImageReader& reader, QSize stored, QSize target)
+{
+    for (const int denominator : {8, 4, 2}) {
+        const QSize reduced(stored.width() / denominator, stored.height() / denominator);
+        if (reduced.width() >= target.width() && reduced.height() >= target.height()) {
+            reader.setClipRect(QRect(0, 0, reduced.width() * denominator, reduced.height() * denominator));
+            reader.setScaledSize(reduced);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The two formats the raster painter copies and blends without converting.
+QImage drawable(QImage image)
+{
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return image.format() == format ? image : image.convertToFormat(format);
+}
+
+}  // namespace
+
+bool FileStamp::operator==(const FileStamp& other) const
+{
+    return device == other.device && inode == other.inode && size == other.size &&
+           modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds;
+}
+
+FileStamp stampOf(const std::string& path)
+{
+    struct stat status {};
+    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw Failure("not a regular file: " + path);
+    return stampFrom(status);
+}
+
+QSize coverSize(QSize natural, QSize bound)
+{
+    if (bound.isEmpty() || (natural.width() <= bound.width() && natural.height() <= bound.height()))
+        return natural;
+    const double ratio = std::min(static_cast<double>(bound.width()) / natural.width(),
+                                  static_cast<double>(bound.height()) / natural.height());
+    return QSize(std::max(1, static_cast<int>(std::ceil(natural.width() * ratio))),
+                 std::max(1, static_cast<int>(std::ceil(natural.height() * ratio))));
+}
+
+DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled)
+{
+    CancellableFile file(cancelled);
+    DecodedFile decoded;
+    decoded.stamp = openRegularFile(path, file);
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+
+    // The header tells the size, so an enormous picture is refused before anything is allocated.
+    bool reduced = false;
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        decoded.natural = turned ? stored.transposed() : stored;
+        refuseRunaway(decoded.natural, path);
+        const QSize target = coverSize(decoded.natural, bound);
+        if (target != decoded.natural && reader.format() == "jpeg")
+            reduced = reduceWhileDecoding(reader, stored, turned ? target.transposed() : target);
+    }
+
+    QImage image = reader.read();
+    if (cancelled && cancelled->load())
+        throw Failure("cancelled: " + path);
+    if (image.isNull() || image.size().isEmpty())
+        throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
+    if (!reduced) {
+        decoded.natural = image.size();
+        refuseRunaway(decoded.natural, path);
+    }
+    decoded.image = resampled(drawable(std::move(image)), coverSize(decoded.natural, bound));
+    if (decoded.image.isNull())
+        throw Failure("out of memory for " + path);
+    return decoded;
+}
+
+QImage resampled(const QImage& image, QSize size)
+{
+    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPixels)
+        return {};
+    if (image.size() == size)
+        return image;
+    // Bilinear reads two by two neighbours, enough down to half the size and several times faster
+    // than Qt's area averaging, which takes the larger reductions.
+    if (image.width() > 2 * size.width() || image.height() > 2 * size.height())
+        return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage result(size, image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (result.isNull())
+        return {};
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
+    return result;
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,49 @@
+// Decoding picture files by content at the size they are drawn, and resampling them smoothly.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include <QImage>
+#include <QSize>
+
+namespace platform::qt {
+
+// A picture whose pixels would take more memory than this is refused, not allocated.
+inline constexpr int kPictureMemoryLimitMb = 256;
+
+// One version of one file: a file replaced or rewritten since differs in at least one field.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    bool operator==(const FileStamp& other) const;
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The stamp of the regular file at path, following links; throws Failure for anything else.
+FileStamp stampOf(const std::string& path);
+
+// The smallest size that covers the picture shrunk to fit into bound, keeping its proportions; the
+// natural size itself when it fits or when bound is empty.
+QSize coverSize(QSize natural, QSize bound);
+
+struct DecodedFile {
+    QImage image;    // at coverSize(natural, bound), in a format painted without conversion
+    QSize natural;   // after the EXIF orientation
+    FileStamp stamp;
+};
+
+// Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
+// into bound (an empty bound decodes the full picture). Throws Failure when the file cannot be
+// read or decoded, is larger than the pixel limit, or when cancelled is set before it is done.
+DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr);
+
+// The whole image resampled smoothly to size; a null image for an empty or runaway size.
+QImage resampled(const QImage& image, QSize size);
+
+}  // namespace platform::qt
