@@ -1,4 +1,4 @@
-# The panel with the keyboard alone: Tab walks the controls in their order, the arrow keys choose a
+# The panel with the keyboard alone: Tab walks the controls in their order, End chooses the last
 # file, Space checks a box, Enter presses Go, and Alt+X ends the program.
 source "$(dirname "$0")/lib.sh"
 
