@@ -23,14 +23,14 @@ using platform::qt::QtCommandButton;
 using platform::qt::QtUi;
 using platform::qt::QtWindow;
 
-class Blackout : public ::testing::Test {
+class BlackoutWindow : public ::testing::Test {
 protected:
-    Blackout()
+    BlackoutWindow()
     {
         wireEvents(form);
         form.Me.show();
     }
-    ~Blackout() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    ~BlackoutWindow() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QWidget* widgetOf(const char* window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
     static QRect screen() { return QGuiApplication::primaryScreen()->geometry(); }
@@ -40,7 +40,7 @@ protected:
 };
 
 // Checked twice, with a clearing between, so that the second window is a new one loaded anew.
-TEST_F(Blackout, CoversTheScreenBehindTheActivePanelAndTakesNoFocus)
+TEST_F(BlackoutWindow, CoversTheScreenBehindTheActivePanelAndTakesNoFocus)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
     for (int round = 0; round < 2; ++round) {
