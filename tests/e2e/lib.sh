@@ -222,3 +222,22 @@ window_is() {
     window_geometry
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }
+
+# ---- A real window manager: PIXORA_E2E_WM=openbox ----
+# With PIXORA_E2E_WM=openbox, start_display also starts openbox with its stock settings, so that the
+# program's windows are managed, stacked and focused as on a desktop. Openbox ends with the display.
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+start_window_manager() {
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    wait_until 10 "openbox did not start" window_manager_running
+}
+
+if [[ ${PIXORA_E2E_WM:-} == openbox ]]; then
+    eval "bare_$(declare -f start_display)"
+    start_display() {
+        bare_start_display
+        start_window_manager
+    }
+fi

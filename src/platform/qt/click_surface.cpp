@@ -1,9 +1,9 @@
-// Click on release, double click on the second press; the release ending a double click is no click.
-// Keys stand in for the mouse, and a resting pointer hides while the show runs.
+// Input on a picture surface: clicks as the program counts them, Space and Esc, the resting pointer.
 #include "platform/qt/click_surface.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWindow>
 #include <set>
 
 #include "platform/qt/raise.h"
@@ -64,6 +64,7 @@ void ClickSurface::hidePointerWhenIdle(bool hide)
     }
 }
 
+// Click on release, double click on the second press; the release ending a double click is no click.
 void ClickSurface::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -118,6 +119,20 @@ void ClickSurface::keyPressEvent(QKeyEvent* event)
     // A held key is one click, not a stream of pauses and resumes.
     if (!event->isAutoRepeat())
         raiseFromQt(*raised);
+}
+
+// A window manager raises a window that is clicked, also one that takes no clicks: a disabled
+// surface window asks to be kept below the others instead. A created native window is changed
+// directly, since changing the widget's flags would hide it.
+void ClickSurface::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && isWindow()) {
+        if (QWindow* native = windowHandle())
+            native->setFlag(Qt::WindowStaysOnBottomHint, !isEnabled());
+        else
+            setWindowFlag(Qt::WindowStaysOnBottomHint, !isEnabled());
+    }
+    QWidget::changeEvent(event);
 }
 
 // A key a control inside the surface let pass is not the surface's: only its own focus counts, or,
