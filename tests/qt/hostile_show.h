@@ -1,0 +1,131 @@
+// The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand.
+#pragma once
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QSize>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "display/window_designs.h"
+#include "engine/slide_tick.h"
+#include "panel/form1.h"
+#include "panel/form1_design.h"
+#include "platform/qt/pixels.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_ui.h"
+#include "wiring.h"
+
+class HostileShow : public ::testing::Test {
+protected:
+    HostileShow()
+    {
+        wireEvents(form);
+        form.Me.show();
+    }
+
+    // Removed by bytes, since some names the tests write are no Unicode.
+    ~HostileShow() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    std::string path(const std::string& name) const { return folder + "/" + name; }
+
+    void write(const std::string& name, const QByteArray& bytes) const
+    {
+        const int fd = ::open(path(name).c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0) << name;
+        const ssize_t written = ::write(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        ::close(fd);
+        ASSERT_EQ(written, bytes.size()) << name;
+    }
+
+    // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
+    void openFolder() { form.Dir1.setPath(folder); }
+
+    // Go, with the timer stopped again at once: the tests tick by hand.
+    void go()
+    {
+        form.cmdGo.Click.raise();
+        form.Timer1.setEnabled(false);
+        returnToEventLoop();
+    }
+
+    void tick()
+    {
+        Timer1_Timer(form);
+        returnToEventLoop();
+    }
+
+    // What the event loop does between two events; objects deleted later go too, as they do there.
+    static void returnToEventLoop()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void stop() { form.Picture1.DblClick.raise(); }
+
+    bool panelShown() const { return form.cmdGo.visible() && form.File1.visible() && form.Text1.visible(); }
+
+    QSize shownSize() const
+    {
+        return {platform::qt::toPixels(form.Picture1.width()), platform::qt::toPixels(form.Picture1.height())};
+    }
+
+    // Picture1's picture at its own size; null when it has none.
+    QImage shownImage() const
+    {
+        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
+        return picture ? picture->image(picture->pixelSize()) : QImage();
+    }
+
+    static std::string makeRoot()
+    {
+        std::string pattern = std::filesystem::temp_directory_path().string() + "/pixora-hostile.XXXXXX";
+        return ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+
+    const std::string root = makeRoot();
+    const std::string folder = [this] {
+        std::filesystem::create_directory(root + "/pictures");
+        return root + "/pictures";
+    }();
+    platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    Form1 form{ui};
+};
+
+// A field of /proc/self/status in kilobytes (VmRSS: resident memory, VmPeak: the most address
+// space ever mapped); -1 when it cannot be read.
+inline long long statusKilobytes(const std::string& field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stoll(line.substr(field.size() + 1));
+    }
+    return -1;
+}
+
+// Whole colours within a small rounding of each other, as codecs and resampling leave them.
+inline bool near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
+           std::abs(a.blue() - b.blue()) < 24;
+}
