@@ -38,7 +38,31 @@ test: deps
 	ctest --test-dir build-test --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz
+
+# Fuzzing with libFuzzer, which comes with clang: make fuzz FUZZ_SECONDS=60 for a shorter run. New
+# inputs gather in build-fuzz/corpus; a crash is saved in build-fuzz/findings, and once copied into
+# fuzz/regressions/<target> make test replays it.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS := number_reader picture_loader
+FUZZ_SECONDS ?= 300
+
+.PHONY: fuzz-deps fuzz
+
+fuzz-deps:
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+
+fuzz: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXORA_SANITIZE=ON \
+	    -DPIXORA_TESTS=OFF -DPIXORA_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
+	@for t in $(FUZZ_TARGETS); do \
+	    mkdir -p build-fuzz/corpus/$$t build-fuzz/findings/$$t; \
+	    echo "Fuzzing $$t for $(FUZZ_SECONDS) seconds"; \
+	    build-fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
+	        -artifact_prefix=build-fuzz/findings/$$t/ build-fuzz/corpus/$$t fuzz/corpus/$$t fuzz/regressions/$$t \
+	        || exit 1; \
+	done
 
 .PHONY: install package package-check
 

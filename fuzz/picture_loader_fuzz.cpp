@@ -1,0 +1,70 @@
+// Fuzzing the picture loader with any file contents, written to a file of its own as a show meets them.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include <QImage>
+#include <QSize>
+
+#include "platform/failure.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_picture_loader.h"
+
+namespace {
+
+// Pixels a loaded picture may have at most: the loader's limit of 256 MB at four bytes a pixel.
+constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+
+// The inputs' folder, removed when the program ends.
+class InputFolder {
+public:
+    InputFolder() : path_(std::filesystem::temp_directory_path().string() + "/pixora-fuzz.XXXXXX")
+    {
+        if (!::mkdtemp(path_.data()))
+            std::abort();
+    }
+    ~InputFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    InputFolder(const InputFolder&) = delete;
+    InputFolder& operator=(const InputFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const InputFolder folder;
+    static platform::qt::QtPictureLoader loader;
+    static unsigned long long count = 0;
+
+    // A new name for every input, so that nothing the loader keeps of one file answers for the next.
+    const std::string path = folder.path() + "/" + std::to_string(++count) + ".jpg";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    try {
+        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path));
+        if (!picture)
+            std::abort();
+        const QSize natural = picture->pixelSize();
+        if (natural.isEmpty() || static_cast<long long>(natural.width()) * natural.height() > kMaxPixels)
+            std::abort();
+        // As the display window paints it, shrunk or stretched.
+        picture->image(QSize(7, 5));
+    } catch (const platform::Failure&) {
+    }
+    std::filesystem::remove(path);
+    return 0;
+}
