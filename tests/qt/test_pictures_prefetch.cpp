@@ -1,7 +1,7 @@
 // Pictures decoded ahead: handed over only for the very file and size asked for, dropped otherwise.
 #include <fcntl.h>
-#include <stdio.h>
 #include <poll.h>
+#include <stdio.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,17 +15,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
-#include "platform/qt/picture_prefetcher.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
 namespace {
 
-using platform::qt::PicturePrefetcher;
+using platform::qt::DecodeWorker;
 using platform::qt::QtPicture;
 
 // Every colour gives a file of the same length.
@@ -84,18 +85,27 @@ protected:
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     }
 
-    // Decodes path ahead and waits until the worker has read all of it.
-    void prefetchCompletely(const std::string& path)
+    // Starts a decode ahead and waits until the worker has read all of the file.
+    static void aheadCompletely(const std::string& path, const std::function<void()>& start)
     {
         const ClosedAfterReading closed(path);
-        loader.prefetch(path);
+        start();
         ASSERT_TRUE(closed.happened());
+    }
+
+    void aheadCompletely(const std::string& path)
+    {
+        aheadCompletely(path, [&] { loader.prefetch(path); });
+    }
+
+    static QColor colourOf(const std::shared_ptr<const QtPicture>& picture)
+    {
+        return picture ? QColor(picture->image(picture->pixelSize()).pixel(0, 0)) : QColor();
     }
 
     QColor colourLoaded(const std::string& path)
     {
-        const auto picture = std::dynamic_pointer_cast<const QtPicture>(loader.load(path));
-        return picture ? QColor(picture->image(picture->pixelSize()).pixel(0, 0)) : QColor();
+        return colourOf(std::dynamic_pointer_cast<const QtPicture>(loader.load(path)));
     }
 
     QTemporaryDir dir;
@@ -105,12 +115,12 @@ protected:
 TEST_F(PicturePrefetch, DecodeMadeAheadServesOnlyTheVersionOfTheFileItWasMadeFrom)
 {
     const std::string path = write("a.bmp", Qt::red);
-    prefetchCompletely(path);
+    aheadCompletely(path);
     rewriteUnnoticed(path, Qt::green);
     EXPECT_EQ(colourLoaded(path), QColor(Qt::red)) << "the decode made ahead was not used";
 
     // Replaced as a saving program replaces a file: a new file renamed over the old one.
-    prefetchCompletely(path);
+    aheadCompletely(path);
     ASSERT_EQ(::rename(write("new.bmp", Qt::blue).c_str(), path.c_str()), 0);
     EXPECT_EQ(colourLoaded(path), QColor(Qt::blue));
 }
@@ -122,13 +132,13 @@ TEST_F(PicturePrefetch, DecodeAheadOfAnotherFileIsDropped)
     const std::string b = write("second/b.bmp", Qt::blue);
 
     // The folder changed: the next file loaded is not the one decoded ahead.
-    prefetchCompletely(a);
+    aheadCompletely(a);
     EXPECT_EQ(colourLoaded(b), QColor(Qt::blue));
     rewriteUnnoticed(a, Qt::green);
     EXPECT_EQ(colourLoaded(a), QColor(Qt::green));
 
     // A newer hint replaces the older one.
-    prefetchCompletely(a);
+    aheadCompletely(a);
     loader.prefetch(b);
     rewriteUnnoticed(a, Qt::yellow);
     EXPECT_EQ(colourLoaded(a), QColor(Qt::yellow));
@@ -137,17 +147,17 @@ TEST_F(PicturePrefetch, DecodeAheadOfAnotherFileIsDropped)
 TEST_F(PicturePrefetch, DecodeAheadServesOnlyTheSizeItWasMadeFor)
 {
     const std::string path = write("a.bmp", Qt::red);
-    PicturePrefetcher prefetcher;
-    prefetcher.request(path, QSize(20, 20));
-    const auto made = prefetcher.take(path, QSize(20, 20));
-    ASSERT_TRUE(made);
-    EXPECT_EQ(made->decodedSize(), QSize(20, 14));
-    EXPECT_EQ(made->pixelSize(), QSize(60, 40));
-    EXPECT_FALSE(prefetcher.take(path, QSize(20, 20))) << "a decode is handed over once";
+    DecodeWorker worker;
+    aheadCompletely(path, [&] { worker.request(path, QSize(20, 20)); });
+    rewriteUnnoticed(path, Qt::green);
 
-    prefetcher.request(path, QSize(20, 20));
-    EXPECT_FALSE(prefetcher.take(path, QSize(30, 30)));
-    EXPECT_FALSE(prefetcher.take(path, QSize(20, 20))) << "a decode of the wrong size is dropped";
+    const auto larger = worker.decode(path, QSize(30, 30));
+    EXPECT_EQ(larger->decodedSize(), QSize(30, 20));
+    EXPECT_EQ(colourOf(larger), QColor(Qt::green));
+    const auto smaller = worker.decode(path, QSize(20, 20));
+    EXPECT_EQ(smaller->decodedSize(), QSize(20, 14));
+    EXPECT_EQ(smaller->pixelSize(), QSize(60, 40));
+    EXPECT_EQ(colourOf(smaller), QColor(Qt::green)) << "a decode of another size was kept";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Decoding the picture most likely loaded next on a worker thread, one picture ahead at most.
-#include "platform/qt/picture_prefetcher.h"
+// The thread that decodes pictures: the one asked for now, or the one most likely asked for next.
+#include "platform/qt/decode_worker.h"
 
-#include <exception>
 #include <utility>
 
 #include "platform/qt/decoded_picture.h"
@@ -9,7 +8,7 @@
 
 namespace platform::qt {
 
-PicturePrefetcher::~PicturePrefetcher()
+DecodeWorker::~DecodeWorker()
 {
     {
         const std::lock_guard lock(mutex_);
@@ -21,47 +20,57 @@ PicturePrefetcher::~PicturePrefetcher()
         worker_.join();
 }
 
-void PicturePrefetcher::request(const std::string& path, QSize bound)
+void DecodeWorker::request(const std::string& path, QSize bound)
 {
     std::shared_ptr<const DecodedPicture> dropped;
     {
         const std::lock_guard lock(mutex_);
         if (stage_ != Stage::Idle && path_ == path && bound_ == bound)
             return;
-        // Started before anything changes, so that a thread that cannot start leaves no request behind.
-        if (!worker_.joinable())
-            worker_ = std::thread(&PicturePrefetcher::run, this);
-        dropped = dropLocked();
-        path_ = path;
-        bound_ = bound;
-        stage_ = Stage::Queued;
+        dropped = replaceLocked(path, bound);
     }
     changed_.notify_all();
 }
 
-std::shared_ptr<const DecodedPicture> PicturePrefetcher::take(const std::string& path, QSize bound)
+std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound)
 {
     std::unique_lock lock(mutex_);
-    if (stage_ == Stage::Idle || path_ != path || bound_ != bound) {
-        const std::shared_ptr<const DecodedPicture> dropped = dropLocked();
-        lock.unlock();
-        return nullptr;
+    const bool madeAhead = stage_ != Stage::Idle && path_ == path && bound_ == bound;
+    std::shared_ptr<const DecodedPicture> dropped;
+    if (!madeAhead) {
+        dropped = replaceLocked(path, bound);
+        changed_.notify_all();
     }
-    // Waiting for the decode under way still costs less than starting another.
+    // Waiting for a decode under way still costs less than starting another.
     changed_.wait(lock, [this] { return stage_ == Stage::Done; });
     stage_ = Stage::Idle;
-    return std::move(result_);
+    std::shared_ptr<const DecodedPicture> picture = std::move(result_);
+    const std::exception_ptr error = std::exchange(error_, nullptr);
+    lock.unlock();
+    dropped.reset();
+    if (picture)
+        return picture;
+    // A decode made ahead may have failed on an earlier version of the file.
+    if (madeAhead)
+        return decode(path, bound);
+    std::rethrow_exception(error);
 }
 
-std::shared_ptr<const DecodedPicture> PicturePrefetcher::dropLocked()
+std::shared_ptr<const DecodedPicture> DecodeWorker::replaceLocked(const std::string& path, QSize bound)
 {
+    // Started before anything changes, so that a thread that cannot start leaves no request behind.
+    if (!worker_.joinable())
+        worker_ = std::thread(&DecodeWorker::run, this);
     if (stage_ == Stage::Decoding)
         cancelled_ = true;
-    stage_ = Stage::Idle;
+    path_ = path;
+    bound_ = bound;
+    stage_ = Stage::Queued;
+    error_ = nullptr;
     return std::move(result_);
 }
 
-void PicturePrefetcher::run()
+void DecodeWorker::run()
 {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -75,15 +84,18 @@ void PicturePrefetcher::run()
         lock.unlock();
 
         std::shared_ptr<const DecodedPicture> picture;
+        std::exception_ptr error;
         try {
-            picture = std::make_shared<const DecodedPicture>(path, decodeFile(path, bound, &cancelled_));
-        } catch (const std::exception&) {
+            picture = std::make_shared<const DecodedPicture>(path, decodeFile(path, bound, &cancelled_, &scratch_));
+        } catch (...) {
+            error = std::current_exception();
         }
 
         lock.lock();
         // Any change of request meanwhile has moved the stage on from Decoding.
         if (stage_ == Stage::Decoding) {
             result_ = std::move(picture);
+            error_ = error;
             stage_ = Stage::Done;
         }
         changed_.notify_all();

@@ -29,6 +29,18 @@ QImage DecodedPicture::image(QSize size) const
     return resampled(covered ? decoded_ : fullImage(), size);
 }
 
+bool DecodedPicture::draw(QPainter& painter, const QRect& target) const
+{
+    // Filtered straight from the decode: no copy of the picture at the painted size on the way.
+    const bool covered = target.width() <= decoded_.width() && target.height() <= decoded_.height();
+    if (covered && bilinearSuffices(decoded_.size(), target.size())) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, decoded_);
+        return true;
+    }
+    return QtPicture::draw(painter, target);
+}
+
 const QImage& DecodedPicture::fullImage() const
 {
     if (decoded_.size() == natural_)

@@ -21,6 +21,7 @@ public:
     QSize pixelSize() const override { return natural_; }
     QImage image(QSize size) const override;
     bool drawable() const override { return true; }
+    bool draw(QPainter& painter, const QRect& target) const override;
 
     const std::string& path() const { return path_; }
     const FileStamp& stamp() const { return stamp_; }

@@ -120,7 +120,7 @@ QSize coverSize(QSize natural, QSize bound)
                  std::max(1, static_cast<int>(std::ceil(natural.height() * ratio))));
 }
 
-DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled)
+DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled, QImage* scratch)
 {
     CancellableFile file(cancelled);
     DecodedFile decoded;
@@ -141,19 +141,30 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
             reduced = reduceWhileDecoding(reader, stored, turned ? target.transposed() : target);
     }
 
-    QImage image = reader.read();
+    // A fresh buffer of this size would cost a page fault per 4 kB, as much as the decoding itself.
+    QImage local;
+    QImage& image = reduced && scratch ? *scratch : local;
+    const bool read = reader.read(&image);
     if (cancelled && cancelled->load())
         throw Failure("cancelled: " + path);
-    if (image.isNull() || image.size().isEmpty())
+    if (!read || image.isNull() || image.size().isEmpty())
         throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
     if (!reduced) {
         decoded.natural = image.size();
         refuseRunaway(decoded.natural, path);
     }
-    decoded.image = resampled(drawable(std::move(image)), coverSize(decoded.natural, bound));
+    decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);
+    // The scratch must not share its memory with the picture handed out.
+    if (&image == scratch && decoded.image.constBits() == scratch->constBits())
+        *scratch = QImage();
     return decoded;
+}
+
+bool bilinearSuffices(QSize from, QSize to)
+{
+    return from.width() <= 2 * to.width() && from.height() <= 2 * to.height();
 }
 
 QImage resampled(const QImage& image, QSize size)
@@ -162,9 +173,8 @@ QImage resampled(const QImage& image, QSize size)
         return {};
     if (image.size() == size)
         return image;
-    // Bilinear reads two by two neighbours, enough down to half the size and several times faster
-    // than Qt's area averaging, which takes the larger reductions.
-    if (image.width() > 2 * size.width() || image.height() > 2 * size.height())
+    // Bilinear is several times faster than Qt's area averaging, which takes the larger reductions.
+    if (!bilinearSuffices(image.size(), size))
         return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage result(size, image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (result.isNull())

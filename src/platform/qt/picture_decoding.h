@@ -41,7 +41,13 @@ struct DecodedFile {
 // Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
 // into bound (an empty bound decodes the full picture). Throws Failure when the file cannot be
 // read or decoded, is larger than the pixel limit, or when cancelled is set before it is done.
-DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr);
+// A reduced decode goes into scratch when one is given, reusing its memory from one call to the next.
+DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr,
+                       QImage* scratch = nullptr);
+
+// Whether bilinear filtering alone resamples from one size to the other smoothly: it reads two by
+// two neighbours, enough down to half the size.
+bool bilinearSuffices(QSize from, QSize to);
 
 // The whole image resampled smoothly to size; a null image for an empty or runaway size.
 QImage resampled(const QImage& image, QSize size);

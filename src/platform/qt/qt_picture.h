@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 #include <QSize>
 
 #include "platform/picture.h"
@@ -16,6 +18,15 @@ public:
     virtual QImage image(QSize size) const = 0;
     // Whether image() gives a picture at all; the default draws a tiny one to find out.
     virtual bool drawable() const { return !image(QSize(1, 1)).isNull(); }
+    // Paints the whole picture stretched into target; false, with nothing painted, if it cannot.
+    virtual bool draw(QPainter& painter, const QRect& target) const
+    {
+        const QImage scaled = image(target.size());
+        if (scaled.isNull())
+            return false;
+        painter.drawImage(target, scaled);
+        return true;
+    }
 };
 
 }  // namespace platform::qt

@@ -32,18 +32,18 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path)
 {
     const QSize screen = primaryScreenSize();
-    // The same path and screen give the same decode size; the stamp tells whether the file is still
-    // the one decoded ahead.
-    if (auto ahead = prefetcher_.take(path, screen); ahead && ahead->stamp() == stampOf(path))
-        return ahead;
-    return std::make_shared<const DecodedPicture>(path, decodeFile(path, screen));
+    // A decode made ahead is of the file as it was then; one replaced since is decoded again.
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, screen);
+    if (picture->stamp() != stampOf(path))
+        picture = worker_.decode(path, screen);
+    return picture;
 }
 
 void QtPictureLoader::prefetch(const std::string& path)
 {
-    // A hint that cannot be taken up costs nothing but the time saved.
+    // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {
-        prefetcher_.request(path, primaryScreenSize());
+        worker_.request(path, primaryScreenSize());
     } catch (const std::exception&) {
     }
 }

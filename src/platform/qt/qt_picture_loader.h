@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/picture.h"
-#include "platform/qt/picture_prefetcher.h"
+#include "platform/qt/decode_worker.h"
 
 namespace platform::qt {
 
@@ -18,7 +18,7 @@ public:
     void prefetch(const std::string& path) override;
 
 private:
-    PicturePrefetcher prefetcher_;
+    DecodeWorker worker_;
 };
 
 }  // namespace platform::qt
