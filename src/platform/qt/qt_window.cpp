@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QRegion>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -52,7 +53,8 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        painter.fillRect(event->rect(), background());
+        for (const QRect& uncovered : QRegion(event->rect()).subtracted(image_.rect()))
+            painter.fillRect(uncovered, background());
         painter.drawImage(0, 0, image_);
     }
 
@@ -233,9 +235,6 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
                        std::max({image_.height(), s.height(), target.bottom() + 1}));
     if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
         throw Failure("painting too large");
-    const QImage scaled = qtPicture->image(target.size());
-    if (scaled.isNull())
-        throw Failure("picture cannot be drawn");
     if (needed != image_.size()) {
         QImage grown(needed, QImage::Format_RGB32);
         if (grown.isNull())
@@ -244,7 +243,9 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         QPainter(&grown).drawImage(0, 0, image_);
         image_ = std::move(grown);
     }
-    QPainter(&image_).drawImage(target, scaled);
+    QPainter painter(&image_);
+    if (!qtPicture->draw(painter, target))
+        throw Failure("picture cannot be drawn");
     s.update();
 }
 
