@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include <QCollator>
@@ -54,6 +55,46 @@ std::vector<std::string> readNames(const std::string& folder, Kind kind, Wanted 
         throw Failure("cannot read the folder " + folder);
     return names;
 }
+
+// One wildcard of a file pattern, letter case ignored. The usual kind, "*" and a plain ASCII ending
+// such as "*.jpg", is matched on the name's bytes, which in a large folder takes a fraction of the
+// time a regular expression on the decoded name does.
+class Wildcard {
+public:
+    explicit Wildcard(const QString& wildcard)
+    {
+        const QString ending = wildcard.mid(1);
+        const bool plainEnding = wildcard.startsWith(u'*') && !ending.isEmpty() &&
+                                 std::none_of(ending.begin(), ending.end(), [](QChar c) {
+                                     return c.unicode() > 0x7f || QStringLiteral("*?[]\\").contains(c);
+                                 });
+        if (plainEnding)
+            ending_ = ending.toLatin1().toLower();
+        else
+            general_ = QRegularExpression::fromWildcard(wildcard, Qt::CaseInsensitive);
+    }
+
+    bool matches(const char* name) const
+    {
+        if (ending_.isEmpty())
+            return general_.match(QFile::decodeName(name)).hasMatch();
+        const std::size_t length = std::strlen(name);
+        const auto size = static_cast<std::size_t>(ending_.size());
+        if (length < size)
+            return false;
+        const char* tail = name + length - size;
+        for (std::size_t i = 0; i < size; ++i) {
+            const char c = tail[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != ending_[static_cast<qsizetype>(i)])
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QByteArray ending_;  // lower case; empty when the general expression is used
+    QRegularExpression general_;
+};
 
 QCollator fileManagerCollator()
 {
@@ -104,13 +145,11 @@ std::string canonicalFolder(const std::string& path)
 
 std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern)
 {
-    std::vector<QRegularExpression> wildcards;
+    std::vector<Wildcard> wildcards;
     for (const QString& wildcard : QString::fromUtf8(pattern.c_str()).split(u';', Qt::SkipEmptyParts))
-        wildcards.push_back(QRegularExpression::fromWildcard(wildcard.trimmed(), Qt::CaseInsensitive));
+        wildcards.emplace_back(wildcard.trimmed());
     const auto matches = [&wildcards](const char* name) {
-        const QString decoded = QFile::decodeName(name);
-        return std::any_of(wildcards.begin(), wildcards.end(),
-                           [&decoded](const QRegularExpression& w) { return w.match(decoded).hasMatch(); });
+        return std::any_of(wildcards.begin(), wildcards.end(), [name](const Wildcard& w) { return w.matches(name); });
     };
     return sorted(readNames(folder, Kind::File, matches));
 }
