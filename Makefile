@@ -1,4 +1,4 @@
-# Builds, runs and tests Pixora on Debian 12: make run, make test.
+# Builds, runs, tests and measures Pixora on Debian 12: make run, make test, make bench.
 PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
             xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
@@ -38,7 +38,7 @@ test: deps
 	ctest --test-dir build-test --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf build build-test build-fuzz
+	rm -rf build build-test build-fuzz build-bench
 
 # Fuzzing with libFuzzer, which comes with clang: make fuzz FUZZ_SECONDS=60 for a shorter run. New
 # inputs gather in build-fuzz/corpus; a crash is saved in build-fuzz/findings, and once copied into
@@ -76,3 +76,12 @@ package: build
 # Not part of make test: it installs the package on this machine, runs it and removes it again.
 package-check: deps package
 	bash packaging/check_package.sh build/pixora_*_$$(dpkg --print-architecture).deb
+
+# Figures, not pass or fail: a Release build measured on the offscreen platform with a 1920 x 1080
+# screen. The test pictures are made on the first run, into build-bench/bench-pictures.
+.PHONY: bench
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DPIXORA_TESTS=OFF -DPIXORA_BENCH=ON
+	cmake --build build-bench -j$(JOBS) --target pixora_bench
+	build-bench/pixora_bench --pictures build-bench/bench-pictures

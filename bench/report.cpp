@@ -1,0 +1,212 @@
+// The whole benchmark: every measurement in its own process, a table, the targets and the figures.
+#include "report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+#include <cstdarg>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "measure.h"
+#include "runs.h"
+#include "test_pictures.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int kStartups = 5;
+
+// feh in fullscreen auto-zoom on the same kinds of picture, the lower end of three runs.
+double fehMilliseconds(const std::string& kind)
+{
+    if (kind == "jpeg2")
+        return 61;
+    if (kind == "jpeg12")
+        return 252;
+    if (kind == "jpeg24")
+        return 464;
+    return kind == "bmp2" ? 56 : 68;
+}
+
+// How far above its decode floor a fitted tick may go: large JPEGs decode reduced, small pictures
+// cannot and pay for painting a whole screen on top.
+double floorAllowance(const std::string& kind)
+{
+    return kind == "jpeg12" || kind == "jpeg24" ? 1.25 : 2.5;
+}
+
+// A 1920 x 1080 screen on the offscreen platform, for every measuring process.
+QProcessEnvironment measuringEnvironment(const QString& root)
+{
+    const QString config = root + "/screen-1920x1080.json";
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+    return environment;
+}
+
+class Report {
+public:
+    // One line of the closing block: figure_name value unit.
+    void figure(const std::string& name, double value, const char* unit)
+    {
+        char line[160];
+        std::snprintf(line, sizeof line, "%s %.1f %s", name.c_str(), value, unit);
+        figures_.emplace_back(line);
+    }
+
+    void printFigures() const
+    {
+        std::printf("\nFigures:\n");
+        for (const std::string& line : figures_)
+            std::printf("%s\n", line.c_str());
+    }
+
+    void measured(bool ran) { complete_ = complete_ && ran; }
+    bool complete() const { return complete_; }
+
+private:
+    std::vector<std::string> figures_;
+    bool complete_ = true;
+};
+
+__attribute__((format(printf, 1, 2))) std::string format(const char* pattern, ...)
+{
+    char text[200];
+    va_list arguments;
+    va_start(arguments, pattern);
+    std::vsnprintf(text, sizeof text, pattern, arguments);
+    va_end(arguments);
+    return text;
+}
+
+void target(const std::string& what, bool met)
+{
+    std::printf("  %-6s %s\n", met ? "met" : "MISSED", what.c_str());
+}
+
+struct KindResults {
+    const PictureKind* kind = nullptr;
+    double floorMs = 0;
+    std::map<std::string, Figures> modes;
+};
+
+KindResults measureKind(const QString& root, const PictureKind& kind, const QProcessEnvironment& environment,
+                        Report& out)
+{
+    KindResults results;
+    results.kind = &kind;
+    const Figures floor = runMeasurement(QStringList{"floor"} + distinctPictures(root, kind), environment);
+    out.measured(!floor.empty());
+    results.floorMs = floor.count("decode_median_ms") ? floor.at("decode_median_ms") : 0;
+    out.figure(std::string(kind.name) + "_decode_floor_median", results.floorMs, "ms");
+    for (const ShowMode& mode : kModes) {
+        Figures show = runMeasurement({"show", showFolder(root, kind), mode.name}, environment);
+        out.measured(!show.empty());
+        std::printf("%-7s %-13s %9.1f %8.1f / %6.1f %8.1f / %6.1f %8.1f\n", kind.name, mode.name, results.floorMs,
+                    show["tick_median_ms"], show["tick_p95_ms"], show["hold_median_ms"], show["hold_p95_ms"],
+                    show["peak_rss_mb"]);
+        const std::string prefix = std::string(kind.name) + "_" + mode.name + "_";
+        out.figure(prefix + "tick_median", show["tick_median_ms"], "ms");
+        out.figure(prefix + "tick_p95", show["tick_p95_ms"], "ms");
+        out.figure(prefix + "held_median", show["hold_median_ms"], "ms");
+        out.figure(prefix + "held_p95", show["hold_p95_ms"], "ms");
+        out.figure(prefix + "peak_rss", show["peak_rss_mb"], "MB");
+        results.modes[mode.name] = std::move(show);
+    }
+    return results;
+}
+
+void checkTickTargets(const std::vector<KindResults>& kinds)
+{
+    for (const KindResults& k : kinds) {
+        const std::string name = k.kind->name;
+        const double fitted = k.modes.at("fit_random").at("tick_median_ms");
+        target(format("%s fitted tick, direct path, %.1f ms <= %.2f x floor %.1f ms", name.c_str(), fitted,
+                          floorAllowance(name), k.floorMs),
+                   fitted <= floorAllowance(name) * k.floorMs);
+        target(format("%s fitted tick %.1f ms <= feh %.0f ms / 3", name.c_str(), fitted, fehMilliseconds(name)),
+                   fitted * 3 <= fehMilliseconds(name));
+        const double held = k.modes.at("fit_seq").at("hold_p95_ms");
+        target(format("%s in list order at 500 ms, UI held %.1f ms at p95 <= 15 ms", name.c_str(), held),
+                   held <= 15);
+    }
+}
+
+}  // namespace
+
+int report(const QString& root)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::printf("Pixora benchmark: offscreen Qt platform, 1920 x 1080 screen, pictures in %s\n", qPrintable(root));
+    const Clock::time_point making = Clock::now();
+    if (!makeTestPictures(root)) {
+        std::fprintf(stderr, "cannot write the test pictures under %s\n", qPrintable(root));
+        return 1;
+    }
+    std::printf("test pictures ready in %.1f s\n", millisecondsSince(making) / 1000);
+    const QProcessEnvironment environment = measuringEnvironment(root);
+    Report out;
+
+    std::printf("\nPer tick, ms (median / p95): the whole tick until painted, and the time the tick held "
+                "the UI thread; peak resident memory, MB\n");
+    std::printf("%-7s %-13s %9s %17s %17s %8s\n", "kind", "mode", "floor", "whole tick", "UI held", "peak MB");
+    std::vector<KindResults> kinds;
+    for (const PictureKind& kind : kKinds)
+        kinds.push_back(measureKind(root, kind, environment, out));
+
+    const PictureKind& largest = kKinds[2];
+    Figures memory = runMeasurement({"show", showFolder(root, largest), kMemoryShow.name}, environment);
+    Figures listing = runMeasurement({"listing", bigFolder(root)}, environment);
+    out.measured(!memory.empty() && !listing.empty());
+    std::vector<double> startups;
+    for (int run = 0; run < kStartups; ++run) {
+        const Clock::time_point start = Clock::now();
+        const Figures startup = runMeasurement({"startup"}, environment);
+        out.measured(startup.count("painted_at_ms") != 0);
+        if (startup.count("painted_at_ms"))
+            startups.push_back(startup.at("painted_at_ms") -
+                               std::chrono::duration<double, std::milli>(start.time_since_epoch()).count());
+    }
+    const double startupMs = spreadOf(startups).median;
+    const double growth = memory["rss_end_mb"] - memory["rss_tick50_mb"];
+    std::printf("\n%d-tick fitted show of %s in list order: resident %.1f MB at tick 50, %.1f MB at tick %d; "
+                "peak %.1f MB\n",
+                kMemoryShow.ticks, largest.name, memory["rss_tick50_mb"], memory["rss_end_mb"], kMemoryShow.ticks,
+                memory["peak_rss_mb"]);
+    std::printf("a folder of 20000 entries, %d of them pictures, into File1: %.1f ms (readdir, filter and sort "
+                "alone: %.1f ms)\n",
+                static_cast<int>(listing["listed_entries"]), listing["listing_ms"], listing["listing_floor_ms"]);
+    std::printf("start-up to the panel painted: %.1f ms (median of %d)\n", startupMs, kStartups);
+    out.figure("memory_show_rss_tick50", memory["rss_tick50_mb"], "MB");
+    out.figure("memory_show_rss_tick200", memory["rss_end_mb"], "MB");
+    out.figure("memory_show_peak_rss", memory["peak_rss_mb"], "MB");
+    out.figure("listing_20000_file1", listing["listing_ms"], "ms");
+    out.figure("listing_20000_floor", listing["listing_floor_ms"], "ms");
+    out.figure("startup_to_panel", startupMs, "ms");
+
+    std::printf("\nTargets:\n");
+    target("every measurement ran", out.complete());
+    if (out.complete())
+        checkTickTargets(kinds);
+    target(format("long show peak resident memory %.1f MB <= 100 MB", memory["peak_rss_mb"]),
+               memory["peak_rss_mb"] <= 100);
+    target(format("long show resident memory from tick 50 to tick 200: %+.1f MB, no growth", growth),
+               growth <= 1);
+    target(format("listing %.1f ms <= 3 x floor %.1f ms and < 60 ms", listing["listing_ms"],
+                      listing["listing_floor_ms"]),
+               listing["listing_ms"] <= 3 * listing["listing_floor_ms"] && listing["listing_ms"] < 60);
+    target(format("start-up %.1f ms < 300 ms", startupMs), startupMs < 300);
+    out.printFigures();
+    return out.complete() ? 0 : 1;
+}
+
+}  // namespace bench

@@ -1,0 +1,38 @@
+// What one measuring process does: each runs alone, so its peak memory is its own.
+#pragma once
+
+#include <QString>
+
+namespace bench {
+
+struct ShowMode {
+    const char* name;
+    bool fit;     // "Re-Size to fit screen"
+    bool random;  // "Randomly Select Pictures"
+    bool paced;   // one tick every 500 ms, the fastest speed, rather than back to back
+    int ticks;
+};
+
+inline constexpr ShowMode kModes[] = {
+    {"fit_random", true, true, false, 20},
+    {"fit_seq", true, false, true, 16},
+    {"nofit_random", false, true, false, 6},
+    {"nofit_seq", false, false, true, 6},
+};
+
+// The long show whose memory is watched, on the largest pictures.
+inline constexpr ShowMode kMemoryShow = {"memory", true, false, false, 200};
+
+// Ticks the real handlers on the Qt platform over the folder; emits tick and memory figures.
+int runShow(const QString& folder, const ShowMode& mode);
+
+// Decodes each file whole with Qt's reader, nothing more: the floor the show is measured against.
+int runDecodeFloor(const QStringList& files);
+
+// Fills File1 with the folder through the real control, and reads and sorts it in the plainest way.
+int runListing(const QString& folder);
+
+// Builds and shows the panel as the program starts; emits the moment it is painted.
+int runStartup();
+
+}  // namespace bench

@@ -1,0 +1,88 @@
+// The real handlers on the real Qt platform, ticked over one kind's folder in one mode.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <vector>
+
+#include "display/window_designs.h"
+#include "measure.h"
+#include "panel/form1.h"
+#include "panel/form1_design.h"
+#include "platform/qt/qt_ui.h"
+#include "runs.h"
+#include "wiring.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int kPaceMilliseconds = 500;
+
+// Delivers what the tick left for the event loop, the painting of the windows above all.
+void settle()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10000);
+}
+
+void idleUntil(Clock::time_point start, int milliseconds)
+{
+    const int remaining = milliseconds - static_cast<int>(millisecondsSince(start));
+    if (remaining <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(remaining, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace
+
+int runShow(const QString& folder, const ShowMode& mode)
+{
+    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    Form1 form(ui);
+    wireEvents(form);
+    form.Me.show();
+    settle();
+
+    form.Dir1.setPath(folder.toStdString());
+    form.chkReSize.setValue(mode.fit ? 1 : 0);
+    form.chkRandomPictures.setValue(mode.random ? 1 : 0);
+    form.HScroll1.setValue(kPaceMilliseconds);
+    const Clock::time_point go = Clock::now();
+    form.cmdGo.Click.raise();
+    // From here the benchmark raises the timer's tick itself, on its own clock.
+    form.Timer1.setEnabled(false);
+    settle();
+    if (mode.paced)
+        idleUntil(go, kPaceMilliseconds);
+
+    std::vector<double> whole, held;
+    for (int tick = 1; tick <= mode.ticks; ++tick) {
+        const Clock::time_point start = Clock::now();
+        form.Timer1.Tick.raise();
+        held.push_back(millisecondsSince(start));
+        settle();
+        whole.push_back(millisecondsSince(start));
+        if (tick == 50) {
+            printFigure("rss_tick50_mb", statusMegabytes("VmRSS"));
+            printFigure("peak_rss_tick50_mb", statusMegabytes("VmHWM"));
+        }
+        if (mode.paced)
+            idleUntil(start, kPaceMilliseconds);
+    }
+    if (form.state.mPaused != 0)
+        return 1;  // the show ended early: the figures would not be of the mode asked for
+
+    const Spread tick = spreadOf(whole);
+    const Spread hold = spreadOf(held);
+    printFigure("tick_median_ms", tick.median);
+    printFigure("tick_p95_ms", tick.p95);
+    printFigure("hold_median_ms", hold.median);
+    printFigure("hold_p95_ms", hold.p95);
+    printFigure("rss_end_mb", statusMegabytes("VmRSS"));
+    printFigure("peak_rss_mb", statusMegabytes("VmHWM"));
+    return 0;
+}
+
+}  // namespace bench

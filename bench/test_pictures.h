@@ -1,0 +1,41 @@
+// The benchmark's pictures: photo-like, made once, the same on every machine.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bench {
+
+struct PictureKind {
+    const char* name;    // in figure names: jpeg2, jpeg12, ...
+    const char* format;  // "jpeg", "bmp" or "gif"
+    const char* extension;
+    int width;
+    int height;
+};
+
+inline constexpr PictureKind kKinds[] = {
+    {"jpeg2", "jpeg", "jpg", 1920, 1080},
+    {"jpeg12", "jpeg", "jpg", 4000, 3000},
+    {"jpeg24", "jpeg", "jpg", 6000, 4000},
+    {"bmp2", "bmp", "bmp", 1920, 1080},
+    {"gif2", "gif", "gif", 1920, 1080},
+};
+
+// Distinct pictures of each kind; the show folders name them again and again through links.
+inline constexpr int kDistinctPictures = 4;
+inline constexpr int kShowEntries = 40;
+
+// Makes the pictures under root unless an earlier run made them all; returns false on a write error.
+bool makeTestPictures(const QString& root);
+
+// The folder of a kind's show: kShowEntries names linking to its distinct pictures in turn.
+QString showFolder(const QString& root, const PictureKind& kind);
+
+// The kind's distinct picture files.
+QStringList distinctPictures(const QString& root, const PictureKind& kind);
+
+// A folder of 20,000 empty entries: 19,000 pictures in mixed-case names and 1,000 other files.
+QString bigFolder(const QString& root);
+
+}  // namespace bench
