@@ -131,19 +131,22 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
 
     // The header tells the size, so an enormous picture is refused before anything is allocated.
     bool reduced = false;
+    bool resampling = false;
     const QSize stored = reader.size();
     if (stored.isValid()) {
         const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
         decoded.natural = turned ? stored.transposed() : stored;
         refuseRunaway(decoded.natural, path);
         const QSize target = coverSize(decoded.natural, bound);
-        if (target != decoded.natural && reader.format() == "jpeg")
+        resampling = target != decoded.natural;
+        if (resampling && reader.format() == "jpeg")
             reduced = reduceWhileDecoding(reader, stored, turned ? target.transposed() : target);
     }
 
-    // A fresh buffer of this size would cost a page fault per 4 kB, as much as the decoding itself.
+    // A decode only passed through on its way to a smaller size goes into the scratch: a fresh
+    // buffer this large costs a page fault per 4 kB, about as much as the decoding itself.
     QImage local;
-    QImage& image = reduced && scratch ? *scratch : local;
+    QImage& image = resampling && scratch ? *scratch : local;
     const bool read = reader.read(&image);
     if (cancelled && cancelled->load())
         throw Failure("cancelled: " + path);
