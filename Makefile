@@ -41,8 +41,8 @@ clean:
 	rm -rf build build-test build-fuzz build-bench
 
 # Fuzzing with libFuzzer, which comes with clang: make fuzz FUZZ_SECONDS=60 for a shorter run. New
-# inputs gather in build-fuzz/corpus; a crash is saved in build-fuzz/findings, and once copied into
-# fuzz/regressions/<target> make test replays it.
+# inputs gather in build-fuzz/corpus; a finding (a crash, a hang, an allocation past 512 MB) is saved
+# in build-fuzz/findings, and once copied into fuzz/regressions/<target> make test replays it.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_TARGETS := number_reader picture_loader
 FUZZ_SECONDS ?= 300
@@ -60,7 +60,7 @@ fuzz: fuzz-deps
 	    mkdir -p build-fuzz/corpus/$$t build-fuzz/findings/$$t; \
 	    echo "Fuzzing $$t for $(FUZZ_SECONDS) seconds"; \
 	    build-fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
-	        -artifact_prefix=build-fuzz/findings/$$t/ build-fuzz/corpus/$$t fuzz/corpus/$$t fuzz/regressions/$$t \
+	        -malloc_limit_mb=512 -artifact_prefix=build-fuzz/findings/$$t/ build-fuzz/corpus/$$t fuzz/corpus/$$t \
 	        || exit 1; \
 	done
 
