@@ -23,7 +23,6 @@ public:
     bool drawable() const override { return true; }
     bool draw(QPainter& painter, const QRect& target) const override;
 
-    const std::string& path() const { return path_; }
     const FileStamp& stamp() const { return stamp_; }
     QSize decodedSize() const { return decoded_.size(); }
 
