@@ -64,6 +64,32 @@ FileStamp openRegularFile(const std::string& path, QFile& file)
     return stampFrom(status);
 }
 
+// Qt's PNG reader allocates what a chunk's length field claims before it reads the chunk, so a few
+// hundred bytes claiming a 2 GB text chunk would cost 2 GB and seconds. A chunk longer than the
+// whole file is a lie: such a file is refused before the reader sees it.
+void refuseLyingPngChunks(QIODevice& file, const std::string& path)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (file.peek(8) != signature)
+        return;
+    const qint64 size = file.size();
+    for (qint64 at = 8; at + 8 <= size;) {
+        if (!file.seek(at))
+            break;
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            break;
+        const auto byte = [&](int i) { return static_cast<qint64>(static_cast<unsigned char>(header[i])); };
+        const qint64 length = (byte(0) << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
+        if (length > size)
+            throw Failure("corrupt picture: " + path);
+        if (header.mid(4, 4) == "IEND")
+            break;
+        at += 12 + length;
+    }
+    file.seek(0);
+}
+
 void refuseRunaway(QSize natural, const std::string& path)
 {
     if (std::int64_t{natural.width()} * natural.height() > kMaxPixels)
@@ -125,6 +151,7 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
     CancellableFile file(cancelled);
     DecodedFile decoded;
     decoded.stamp = openRegularFile(path, file);
+    refuseLyingPngChunks(file, path);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
