@@ -47,7 +47,6 @@ screenshot fitted
 # Stopping on the display window hides it and brings back the main window, which still holds the
 # large picture and reaches beyond the screen: Alt+X ends the program all the same.
 double_click_at $cx $cy
-display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 wait_until 10 "the display window stayed after a double click" display_hidden
 screenshot stopped
 xdotool key alt+x
