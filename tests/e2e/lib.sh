@@ -79,11 +79,14 @@ window_geometry() {
 # window_mapped WINDOW: true while the window is on the screen.
 window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
-# Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen.
-find_display_window() {
-    DISPLAY_WID=$(timeout 10 xdotool search --sync --onlyvisible --name '^Pixora$' | head -n 1) ||
-        fail "the display window did not appear"
+# Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
+# that closes while xdotool walks the tree makes one search fail, so the search is polled.
+display_window_found() {
+    DISPLAY_WID=$(xdotool search --onlyvisible --name '^Pixora$' 2>/dev/null | head -n 1)
+    [[ -n $DISPLAY_WID ]]
 }
+
+find_display_window() { wait_until 10 "the display window did not appear" display_window_found; }
 
 display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 
