@@ -15,12 +15,12 @@ DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded)
 
 Twips DecodedPicture::width() const
 {
-    return toTwips(natural_.width());
+    return deviceTwips(natural_.width(), screenPixelRatio());
 }
 
 Twips DecodedPicture::height() const
 {
-    return toTwips(natural_.height());
+    return deviceTwips(natural_.height(), screenPixelRatio());
 }
 
 QImage DecodedPicture::image(QSize size) const

@@ -1,6 +1,8 @@
-// Twips to and from logical pixels.
+// Twips to and from logical pixels, and the screen's device pixels behind each logical one.
 #pragma once
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <cmath>
 
 #include "platform/units.h"
@@ -15,6 +17,20 @@ inline int toPixels(Twips twips)
 inline Twips toTwips(int pixels)
 {
     return static_cast<Twips>(pixels) * kTwipsPerPixel;
+}
+
+// Device pixels per logical pixel on the primary screen; 1 without a screen.
+inline qreal screenPixelRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+// A picture shown at its own size gives each of its pixels one device pixel, so on a dense screen
+// a pixel is fewer twips.
+inline Twips deviceTwips(int devicePixels, qreal ratio)
+{
+    return static_cast<Twips>(devicePixels * kTwipsPerPixel / ratio);
 }
 
 }  // namespace platform::qt

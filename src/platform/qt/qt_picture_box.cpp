@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -34,8 +35,10 @@ protected:
     {
         // The full picture is decoded when first painted: while pictures are fitted onto the display
         // window this box stays hidden and never needs it.
-        if (shown_.isNull() && picture_)
+        if (shown_.isNull() && picture_) {
             shown_ = picture_->image(picture_->pixelSize());
+            shown_.setDevicePixelRatio(devicePixelRatioF());
+        }
         QPainter(this).drawImage(0, 0, shown_);
     }
 
@@ -72,7 +75,10 @@ void QtPictureBox::setPicture(PicturePtr picture)
             throw Failure("picture size out of range");
         if (!shown->drawable())
             throw Failure("picture cannot be drawn");
-        surface().resize(size);
+        // One device pixel for each of the picture's, however dense the screen.
+        const qreal ratio = surface().devicePixelRatioF();
+        surface().resize(static_cast<int>(std::ceil(size.width() / ratio)),
+                         static_cast<int>(std::ceil(size.height() / ratio)));
     }
     picture_ = std::move(picture);
     surface().setPicture(std::move(shown));

@@ -15,11 +15,11 @@ namespace platform::qt {
 
 namespace {
 
-// In logical pixels; without a screen pictures are decoded whole.
+// In device pixels, as a fitted picture is painted; without a screen pictures are decoded whole.
 QSize primaryScreenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+    return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "platform/failure.h"
@@ -29,8 +30,9 @@ constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
 
 class WindowSurface : public ClickSurface {
 public:
-    WindowSurface(const Window& window, const QImage& image, bool black, QtWindow::CloseRequest onCloseRequest)
-        : image_(image), black_(black), onCloseRequest_(std::move(onCloseRequest))
+    WindowSurface(const Window& window, const PaintedImage& painted, bool black,
+                  QtWindow::CloseRequest onCloseRequest)
+        : painted_(painted), black_(black), onCloseRequest_(std::move(onCloseRequest))
     {
         reportClicksTo(window.Click, window.DblClick);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -53,9 +55,11 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        for (const QRect& uncovered : QRegion(event->rect()).subtracted(image_.rect()))
+        const QSizeF size = QSizeF(painted_.image.size()) / painted_.ratio;
+        const QRect whole(0, 0, static_cast<int>(size.width()), static_cast<int>(size.height()));
+        for (const QRect& uncovered : QRegion(event->rect()).subtracted(whole))
             painter.fillRect(uncovered, background());
-        painter.drawImage(0, 0, image_);
+        painter.drawImage(QRectF(QPointF(), size), painted_.image);
     }
 
     void closeEvent(QCloseEvent* event) override
@@ -66,7 +70,7 @@ protected:
     }
 
 private:
-    const QImage& image_;
+    const PaintedImage& painted_;
     bool black_;
     QtWindow::CloseRequest onCloseRequest_;
     QPointer<QWidget> activationOwner_;  // the active window when this one was disabled
@@ -96,7 +100,7 @@ QWidget* QtWindow::widget() const
 WindowSurface& QtWindow::createSurface() const
 {
     if (!surface_) {
-        surface_ = new WindowSurface(*this, image_, design_.black, onCloseRequest_);
+        surface_ = new WindowSurface(*this, painted_, design_.black, onCloseRequest_);
         surface_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         surface_->setObjectName(QString::fromStdString(design_.name));
         surface_->setWindowTitle(QString::fromStdString(design_.caption));
@@ -213,7 +217,7 @@ void QtWindow::unload()
     if (!loaded_)
         return;
     loaded_ = false;
-    image_ = QImage();
+    painted_.image = QImage();
     surface_->hide();
     if (hostsControls_)
         return;
@@ -228,22 +232,29 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
     const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
     if (!qtPicture)
         throw Failure("not a picture of this platform");
-    const QRect target(checkedPixels(x), checkedPixels(y), checkedExtent(width), checkedExtent(height));
+    // Painted in device pixels, so that a picture at its own size stays crisp on a dense screen.
+    const qreal ratio = s.devicePixelRatioF();
+    if (ratio != painted_.ratio)
+        painted_ = {QImage(), ratio};
+    const auto device = [ratio](Twips twips) { return static_cast<Twips>(twips * ratio); };
+    const QRect target(checkedPixels(device(x)), checkedPixels(device(y)), checkedExtent(device(width)),
+                       checkedExtent(device(height)));
     if (target.isEmpty())
         return;
-    const QSize needed(std::max({image_.width(), s.width(), target.right() + 1}),
-                       std::max({image_.height(), s.height(), target.bottom() + 1}));
+    QImage& image = painted_.image;
+    const QSize needed(std::max({image.width(), static_cast<int>(std::ceil(s.width() * ratio)), target.right() + 1}),
+                       std::max({image.height(), static_cast<int>(std::ceil(s.height() * ratio)), target.bottom() + 1}));
     if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
         throw Failure("painting too large");
-    if (needed != image_.size()) {
+    if (needed != image.size()) {
         QImage grown(needed, QImage::Format_RGB32);
         if (grown.isNull())
             throw Failure("out of memory for painting");
         grown.fill(s.background());
-        QPainter(&grown).drawImage(0, 0, image_);
-        image_ = std::move(grown);
+        QPainter(&grown).drawImage(0, 0, image);
+        image = std::move(grown);
     }
-    QPainter painter(&image_);
+    QPainter painter(&image);
     if (!qtPicture->draw(painter, target))
         throw Failure("picture cannot be drawn");
     s.update();

@@ -14,6 +14,12 @@ namespace platform::qt {
 
 class WindowSurface;
 
+// What a window has had painted on it, in device pixels, and how many of them make a logical pixel.
+struct PaintedImage {
+    QImage image;
+    qreal ratio = 1;
+};
+
 class QtWindow : public Window {
 public:
     // Runs when the window system asks to close the window; the window itself stays as it is.
@@ -60,7 +66,7 @@ private:
     // Reading a property is an operation like any other: it may create and load the window.
     mutable QPointer<WindowSurface> surface_;
     mutable bool loaded_ = false;
-    QImage image_;
+    PaintedImage painted_;
     bool hostsControls_ = false;
 };
 
