@@ -242,8 +242,10 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
     if (target.isEmpty())
         return;
     QImage& image = painted_.image;
-    const QSize needed(std::max({image.width(), static_cast<int>(std::ceil(s.width() * ratio)), target.right() + 1}),
-                       std::max({image.height(), static_cast<int>(std::ceil(s.height() * ratio)), target.bottom() + 1}));
+    const int windowWidth = static_cast<int>(std::ceil(s.width() * ratio));
+    const int windowHeight = static_cast<int>(std::ceil(s.height() * ratio));
+    const QSize needed(std::max({image.width(), windowWidth, target.right() + 1}),
+                       std::max({image.height(), windowHeight, target.bottom() + 1}));
     if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
         throw Failure("painting too large");
     if (needed != image.size()) {
