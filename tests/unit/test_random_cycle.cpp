@@ -17,12 +17,14 @@ class RandomCycle : public ShowTest {
 protected:
     RandomCycle() { f.chkRandomPictures.setValue(1); }
 
-    void expectStopped()
+    // Runs one tick over a cycle that is complete.
+    void expectTickStops()
     {
+        ui.journal.clear();
+        tick();
         EXPECT_EQ(f.state.mPaused, 1);
         EXPECT_FALSE(f.Timer1.enabled());
-        for (platform::Control* control : panelControls())
-            EXPECT_TRUE(control->visible());
+        expectPanel(true);
         EXPECT_THAT(ui.journal.startingWith("Pictures.load"), IsEmpty());
     }
 };
@@ -33,19 +35,16 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
     ui.random().script({0.1, 0.1, 0.5, 0.9, 0.1});  // the second tick draws a.bmp again first
     f.cmdGo.Click.raise();
     std::vector<std::string> shown = {shownPicture()};
-    tick();
-    shown.push_back(shownPicture());
-    tick();
-    shown.push_back(shownPicture());
-
+    for (int i = 0; i < 2; ++i) {
+        tick();
+        shown.push_back(shownPicture());
+    }
     EXPECT_THAT(shown, ElementsAre("/pics/a.bmp", "/pics/b.jpg", "/pics/c.gif"));
     EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "b.jpg", "c.gif"}));
     EXPECT_EQ(f.state.gShownCount, 3);
     EXPECT_EQ(f.state.mFileIndex, 0);  // advanced past c.gif and wrapped
 
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
     EXPECT_EQ(shownPicture(), "/pics/c.gif");
     EXPECT_EQ(f.Text1.text(), "File  3 OF  3");
 
@@ -83,10 +82,7 @@ TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
     tick();
     EXPECT_EQ(shownPicture(), "/pics/b.bmp");
     EXPECT_EQ(f.state.gShownCount, 4);
-
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 TEST_F(RandomCycle, EveryNameRecordedWhileTheCountLagsEndsTheTick)
@@ -96,9 +92,7 @@ TEST_F(RandomCycle, EveryNameRecordedWhileTheCountLagsEndsTheTick)
     f.state.gShownCount = 0;
     f.state.mPaused = 0;
     ui.random().script({0.5});
-
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 TEST_F(RandomCycle, UnreadableEntryIsRecordedAsShown)
@@ -121,10 +115,7 @@ TEST_F(RandomCycle, EmptyFolderStopsOnTheSecondTick)
     EXPECT_EQ(f.state.gShownCount, 1);
     EXPECT_EQ(f.state.mPaused, 0);
     EXPECT_TRUE(f.Timer1.enabled());
-
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 }  // namespace
