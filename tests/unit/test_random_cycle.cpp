@@ -17,6 +17,15 @@ class RandomCycle : public ShowTest {
 protected:
     RandomCycle() { f.chkRandomPictures.setValue(1); }
 
+    // A show running partway through a random cycle over these pictures, with these names recorded.
+    void resumeCycle(const std::vector<std::string>& names, const std::set<std::string>& recorded, int shownCount)
+    {
+        openPictures("/pics", names);
+        f.state.mShownList = recorded;
+        f.state.gShownCount = shownCount;
+        f.state.mPaused = 0;
+    }
+
     // Runs one tick over a cycle that is complete.
     void expectTickStops()
     {
@@ -55,11 +64,7 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
 
 TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
 {
-    openPictures("/pics", {"1.jpg", "11.jpg", "A.jpg", "a.jpg"});
-    f.state.mShownList = {"11.jpg", "A.jpg"};
-    f.state.gShownCount = 2;
-    f.state.mPaused = 0;
-
+    resumeCycle({"1.jpg", "11.jpg", "A.jpg", "a.jpg"}, {"11.jpg", "A.jpg"}, 2);
     ui.random().script({0.0, 0.9});
     tick();
     EXPECT_EQ(shownPicture(), "/pics/1.jpg");
@@ -70,10 +75,7 @@ TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
 
 TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
 {
-    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
-    f.state.mShownList = {"a.bmp", "c.bmp"};
-    f.state.gShownCount = 2;
-    f.state.mPaused = 0;
+    resumeCycle({"a.bmp", "b.bmp", "c.bmp", "d.bmp"}, {"a.bmp", "c.bmp"}, 2);
     ui.random().script({0.5});  // always c.bmp
 
     // Once the draws keep hitting shown names, the next unshown entry after the drawn one is taken.
@@ -87,10 +89,7 @@ TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
 
 TEST_F(RandomCycle, EveryNameRecordedWhileTheCountLagsEndsTheTick)
 {
-    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"});
-    f.state.mShownList = {"a.bmp", "b.bmp", "c.bmp"};
-    f.state.gShownCount = 0;
-    f.state.mPaused = 0;
+    resumeCycle({"a.bmp", "b.bmp", "c.bmp"}, {"a.bmp", "b.bmp", "c.bmp"}, 0);
     ui.random().script({0.5});
     expectTickStops();
 }
