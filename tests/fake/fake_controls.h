@@ -15,7 +15,7 @@ template <class Interface>
 class FakeControl : public Interface, public Probe {
 public:
     FakeControl(std::string name, Journal& journal) : Probe(std::move(name), journal) {}
-    bool visible() const override { return read("visible", visible_); }
+    bool visible() const override { return visible_; }
     void setVisible(bool on) override { change("setVisible", fake::text(on)); visible_ = on; }
 
 private:
@@ -28,7 +28,7 @@ class FakeLabel : public FakeControl<platform::Label> {
 public:
     FakeLabel(std::string name, Journal& journal, std::string caption)
         : FakeControl(std::move(name), journal), caption_(std::move(caption)) {}
-    std::string caption() const override { return read("caption", caption_); }
+    std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { change("setCaption", caption); caption_ = caption; }
 
 private:
@@ -38,7 +38,7 @@ private:
 class FakeCheckBox : public FakeControl<platform::CheckBox> {
 public:
     using FakeControl::FakeControl;
-    int value() const override { return read("value", value_); }
+    int value() const override { return value_; }
     void setValue(int value) override { assign("setValue", value_, value, std::to_string(value), Click); }
 
 private:
@@ -49,7 +49,7 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
 public:
     FakeTextBox(std::string name, Journal& journal, std::string text)
         : FakeControl(std::move(name), journal), text_(std::move(text)) {}
-    std::string text() const override { return read("text", text_); }
+    std::string text() const override { return text_; }
     void setText(const std::string& text) override { assign("setText", text_, text, text, Change); }
 
 private:
@@ -59,7 +59,7 @@ private:
 class FakeScrollBar : public FakeControl<platform::ScrollBar> {
 public:
     FakeScrollBar(std::string name, Journal& journal, int value) : FakeControl(std::move(name), journal), value_(value) {}
-    int value() const override { return read("value", value_); }
+    int value() const override { return value_; }
     void setValue(int value) override { assign("setValue", value_, value, std::to_string(value), Change); }
 
 private:
@@ -69,9 +69,9 @@ private:
 class FakeTimer : public platform::Timer, public Probe {
 public:
     FakeTimer(std::string name, Journal& journal, int interval) : Probe(std::move(name), journal), interval_(interval) {}
-    bool enabled() const override { return read("enabled", enabled_); }
+    bool enabled() const override { return enabled_; }
     void setEnabled(bool on) override { change("setEnabled", text(on)); enabled_ = on; }
-    int interval() const override { return read("interval", interval_); }
+    int interval() const override { return interval_; }
     void setInterval(int ms) override { change("setInterval", std::to_string(ms)); interval_ = ms; }
     // One interval has passed: Tick is raised only while the timer is enabled, as on the desktop.
     void fire() const
@@ -89,7 +89,7 @@ class FakePictureBox : public FakeControl<platform::PictureBox> {
 public:
     FakePictureBox(std::string name, Journal& journal, platform::Twips width, platform::Twips height)
         : FakeControl(std::move(name), journal), width_(width), height_(height) {}
-    platform::PicturePtr picture() const override { return read("picture", picture_); }
+    platform::PicturePtr picture() const override { return picture_; }
     // Sizes itself to the picture, as the program's picture box does.
     void setPicture(platform::PicturePtr picture) override
     {
@@ -100,8 +100,8 @@ public:
             height_ = picture_->height();
         }
     }
-    platform::Twips width() const override { return read("width", width_); }
-    platform::Twips height() const override { return read("height", height_); }
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
     void setWidth(platform::Twips width) override { change("setWidth", text(width)); width_ = width; }
     void setHeight(platform::Twips height) override { change("setHeight", text(height)); height_ = height; }
 

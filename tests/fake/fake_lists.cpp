@@ -1,30 +1,15 @@
-// The three browsing lists on the fake.
+// The folder and file lists on the fake.
 #include "fake/fake_lists.h"
 
 #include "platform/failure.h"
 
 namespace fake {
 
-void FakeDriveList::setDrive(const std::string& drive)
-{
-    change("setDrive", drive);
-    if (drives_.count(drive) == 0)
-        throw platform::Failure("no drive " + drive);
-    if (drive == drive_)
-        return;
-    drive_ = drive;
-    Change.raise();
-}
-
 void FakeDirList::setPath(const std::string& path)
 {
-    change("setPath", path);
     if (folders_.count(path) == 0)
         throw platform::Failure("cannot open " + path);
-    if (path == path_)
-        return;
-    path_ = path;
-    Change.raise();
+    assign("setPath", path_, path, path, Change);
 }
 
 const std::vector<std::string>& FakeFileList::entries() const
@@ -36,20 +21,9 @@ const std::vector<std::string>& FakeFileList::entries() const
 
 void FakeFileList::setPath(const std::string& path)
 {
-    change("setPath", path);
-    if (folders_.count(path) == 0)
-        throw platform::Failure("cannot list " + path);
-    if (path == path_)
-        return;
-    path_ = path;
-    index_ = -1;
-    PathChange.raise();
-}
-
-int FakeFileList::listCount() const
-{
-    check("listCount");
-    return static_cast<int>(entries().size());
+    if (path != path_)
+        index_ = -1;
+    assign("setPath", path_, path, path, PathChange);
 }
 
 void FakeFileList::setListIndex(int index)
@@ -63,13 +37,11 @@ void FakeFileList::setListIndex(int index)
 
 std::string FakeFileList::fileName() const
 {
-    check("fileName");
     return index_ < 0 ? "" : entries().at(static_cast<std::size_t>(index_));
 }
 
 std::string FakeFileList::entry(int index) const
 {
-    check("entry");
     if (index < 0 || index >= static_cast<int>(entries().size()))
         throw platform::Failure("no entry " + std::to_string(index));
     return entries()[static_cast<std::size_t>(index)];

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake/fake_controls.h"
@@ -14,16 +14,14 @@ namespace fake {
 // a folder named as the drive list names it ("/", "/media/usb").
 using Folders = std::map<std::string, std::vector<std::string>>;
 
-// Takes only the drives it was given; starts on "/".
+// Takes any drive; starts on "/".
 class FakeDriveList : public FakeControl<platform::DriveList> {
 public:
-    FakeDriveList(std::string name, Journal& journal, const std::set<std::string>& drives)
-        : FakeControl(std::move(name), journal), drives_(drives) {}
-    std::string drive() const override { return read("drive", drive_); }
-    void setDrive(const std::string& drive) override;
+    using FakeControl::FakeControl;
+    std::string drive() const override { return drive_; }
+    void setDrive(const std::string& drive) override { assign("setDrive", drive_, drive, drive, Change); }
 
 private:
-    const std::set<std::string>& drives_;
     std::string drive_ = "/";
 };
 
@@ -32,7 +30,7 @@ class FakeDirList : public FakeControl<platform::DirList> {
 public:
     FakeDirList(std::string name, Journal& journal, const Folders& folders)
         : FakeControl(std::move(name), journal), folders_(folders) {}
-    std::string path() const override { return read("path", path_); }
+    std::string path() const override { return path_; }
     void setPath(const std::string& path) override;
 
 private:
@@ -44,11 +42,11 @@ class FakeFileList : public FakeControl<platform::FileList> {
 public:
     FakeFileList(std::string name, Journal& journal, const Folders& folders, std::string pattern)
         : FakeControl(std::move(name), journal), folders_(folders), pattern_(std::move(pattern)) {}
-    std::string path() const override { return read("path", path_); }
+    std::string path() const override { return path_; }
     void setPath(const std::string& path) override;
-    std::string pattern() const override { return read("pattern", pattern_); }
-    int listCount() const override;
-    int listIndex() const override { return read("listIndex", index_); }
+    std::string pattern() const override { return pattern_; }
+    int listCount() const override { return static_cast<int>(entries().size()); }
+    int listIndex() const override { return index_; }
     void setListIndex(int index) override;
     std::string fileName() const override;
     std::string entry(int index) const override;

@@ -37,9 +37,7 @@ public:
     explicit FakePictureLoader(Journal& journal) : Probe("Pictures", journal) {}
     void add(const std::string& path, platform::Twips width, platform::Twips height);
     platform::PicturePtr load(const std::string& path) override;
-    // Kept apart from the journal: a hint changes nothing the program shows.
-    void prefetch(const std::string& path) override { prefetched.push_back(path); }
-    std::vector<std::string> prefetched;  // oldest first
+    void prefetch(const std::string& path) override { change("prefetch", path); }
 
 private:
     std::map<std::string, platform::PicturePtr> files_;
@@ -49,8 +47,8 @@ private:
 class FakeScreen : public platform::Screen, public Probe {
 public:
     explicit FakeScreen(Journal& journal) : Probe("Screen", journal) {}
-    platform::Twips width() const override { return read("width", width_); }
-    platform::Twips height() const override { return read("height", height_); }
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
     void resize(platform::Twips width, platform::Twips height)
     {
         width_ = width;
@@ -64,12 +62,7 @@ private:
 class FakeMessageBox : public platform::MessageBox, public Probe {
 public:
     explicit FakeMessageBox(Journal& journal) : Probe("MsgBox", journal) {}
-    void show(const std::string& text, const std::string& title) override
-    {
-        change("show", text + " | " + title);
-        shown.emplace_back(text, title);
-    }
-    std::vector<std::pair<std::string, std::string>> shown;  // (text, title), oldest first
+    void show(const std::string& text, const std::string& title) override { change("show", text + " | " + title); }
 };
 
 // Returns the scripted numbers in order, then the last one for ever (0 when none was scripted).
@@ -94,12 +87,7 @@ public:
 class FakeProgram : public platform::Program, public Probe {
 public:
     explicit FakeProgram(Journal& journal) : Probe("Program", journal) {}
-    void end() override
-    {
-        change("end");
-        ++ends;
-    }
-    int ends = 0;
+    void end() override { change("end"); }
 };
 
 }  // namespace fake

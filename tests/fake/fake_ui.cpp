@@ -35,7 +35,7 @@ std::unique_ptr<Probe> FakeUi::makeControl(const platform::ControlDesign& d)
     case ControlKind::DirList:
         return std::make_unique<FakeDirList>(d.name, journal, folders);
     case ControlKind::DriveList:
-        return std::make_unique<FakeDriveList>(d.name, journal, drives);
+        return std::make_unique<FakeDriveList>(d.name, journal);
     case ControlKind::TextBox:
         return std::make_unique<FakeTextBox>(d.name, journal, d.text);
     case ControlKind::FileList:

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,9 +23,8 @@ public:
 
     // Every change made through the platform, in order.
     Journal journal;
-    // The folders that exist and the drives the drive list offers; a test fills them.
+    // The folders that exist; a test fills them.
     Folders folders;
-    std::set<std::string> drives{"/"};
 
     FakeWindow& window(const std::string& name) override { return find<FakeWindow>(name); }
     FakeCheckBox& checkBox(const std::string& name) override { return find<FakeCheckBox>(name); }

@@ -14,13 +14,12 @@ void FakeWindow::reset()
     top_ = 0;
     width_ = design_.clientWidth;
     height_ = design_.clientHeight;
-    painting_.reset();
+    painted_.clear();
     lastShown_ = 0;
 }
 
-void FakeWindow::load(const std::string& operation) const
+void FakeWindow::load() const
 {
-    check(operation);
     if (loaded_)
         return;
     loaded_ = true;
@@ -48,7 +47,7 @@ void FakeWindow::paintPicture(const platform::Picture& picture, platform::Twips 
                               platform::Twips width, platform::Twips height)
 {
     act("paintPicture", text(x) + " " + text(y) + " " + text(width) + " " + text(height));
-    painting_ = Painting{pathOf(&picture), x, y, width, height};
+    painted_ = pathOf(&picture);
 }
 
 }  // namespace fake

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "fake/probe.h"
@@ -11,11 +10,6 @@
 #include "platform/window.h"
 
 namespace fake {
-
-struct Painting {
-    std::string path;
-    platform::Twips x, y, width, height;
-};
 
 class FakeWindow : public platform::Window, public Probe {
 public:
@@ -26,10 +20,10 @@ public:
         reset();
     }
 
-    platform::Twips left() const override { return use("left", left_); }
-    platform::Twips top() const override { return use("top", top_); }
-    platform::Twips width() const override { return use("width", width_); }
-    platform::Twips height() const override { return use("height", height_); }
+    platform::Twips left() const override { return use(left_); }
+    platform::Twips top() const override { return use(top_); }
+    platform::Twips width() const override { return use(width_); }
+    platform::Twips height() const override { return use(height_); }
     void setLeft(platform::Twips left) override { act("setLeft", text(left)); left_ = left; }
     void setTop(platform::Twips top) override { act("setTop", text(top)); top_ = top; }
     void setWidth(platform::Twips width) override { act("setWidth", text(width)); width_ = width; }
@@ -37,8 +31,8 @@ public:
 
     // Asking whether a window is loaded, visible or enabled does not load it.
     bool loaded() const override { return loaded_; }
-    bool visible() const override { return read("visible", visible_); }
-    bool enabled() const override { return read("enabled", enabled_); }
+    bool visible() const override { return visible_; }
+    bool enabled() const override { return enabled_; }
     void show() override;
     void hide() override { act("hide"); visible_ = false; }
     void setEnabled(bool on) override { act("setEnabled", text(on)); enabled_ = on; }
@@ -48,24 +42,25 @@ public:
                       platform::Twips width, platform::Twips height) override;
     void refresh() override { act("refresh"); }
 
-    // The last picture painted since the window was loaded.
-    const std::optional<Painting>& painting() const { return painting_; }
+    // The file of the last picture painted since the window was loaded; "" for none.
+    const std::string& painted() const { return painted_; }
     // The ordinal of the window's last show among all shows; 0 when not shown since loaded.
     std::uint64_t lastShown() const { return lastShown_; }
 
 private:
     // Every operation but the three questions above loads the window first: recorded as "load",
     // then Load is raised, once.
-    void load(const std::string& operation) const;
+    void load() const;
     template <class T>
-    const T& use(const std::string& operation, const T& value) const
+    const T& use(const T& value) const
     {
-        load(operation);
+        load();
         return value;
     }
     void act(const std::string& operation, const std::string& args = {})
     {
-        load(operation);
+        check(operation);
+        load();
         record(operation, args);
     }
     void reset();
@@ -75,7 +70,7 @@ private:
     mutable bool loaded_ = false;
     bool visible_ = false, enabled_ = true;
     platform::Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    std::optional<Painting> painting_;
+    std::string painted_;
     std::uint64_t lastShown_ = 0;
 };
 

@@ -1,4 +1,4 @@
-// Every fake object's operations: changes recorded in one journal, any operation failing on request.
+// Every fake object's changes: recorded in one journal, any of them failing on request.
 #pragma once
 
 #include <set>
@@ -33,9 +33,8 @@ class Probe {
 public:
     virtual ~Probe() = default;
     const std::string& name() const { return name_; }
-    // From now on the named operation ("setWidth", "listCount", "show") throws platform::Failure.
+    // From now on the named change ("setWidth", "paintPicture") throws platform::Failure.
     void failOn(const std::string& operation) { failing_.insert(operation); }
-    void stopFailing() { failing_.clear(); }
 
 protected:
     Probe(std::string name, Journal& journal) : name_(std::move(name)), journal_(journal) {}
@@ -46,12 +45,6 @@ protected:
     {
         check(operation);
         record(operation, args);
-    }
-    template <class T>
-    const T& read(const std::string& operation, const T& value) const
-    {
-        check(operation);
-        return value;
     }
     // A setter whose event is raised only when the value changes.
     template <class T>

@@ -50,11 +50,14 @@ protected:
     std::string shownPicture() const { return fake::pathOf(f.Picture1.picture()); }
 
     // The seventeen controls that Go hides and a stop shows again.
-    std::vector<platform::Control*> panelControls()
+    void expectPanel(bool visible)
     {
-        return {&f.HScroll1, &f.cmdGo, &f.Dir1, &f.Drive1, &f.Text1, &f.File1,
-                &f.cmdExit, &f.cmdResetRandomCycle, &f.chkRandomPictures, &f.chkBlackOut, &f.chkReSize,
-                &f.chkUpperRight, &f.chkLowerRight, &f.chkRandomize, &f.Label3, &f.Label2, &f.Label1};
+        const platform::Control* const panel[] = {
+            &f.HScroll1, &f.cmdGo, &f.Dir1, &f.Drive1, &f.Text1, &f.File1, &f.cmdExit, &f.cmdResetRandomCycle,
+            &f.chkRandomPictures, &f.chkBlackOut, &f.chkReSize, &f.chkUpperRight, &f.chkLowerRight,
+            &f.chkRandomize, &f.Label3, &f.Label2, &f.Label1};
+        for (const platform::Control* control : panel)
+            EXPECT_EQ(control->visible(), visible);
     }
 
     fake::FakeUi ui;

@@ -27,7 +27,7 @@ protected:
     Edges form2() { return {f.Form2.left(), f.Form2.top()}; }
 };
 
-TEST_F(Placement, RotationVisitsTheFourCornersInTurnWithBothWindows)
+TEST_F(Placement, RotationTurnsBothWindowsThroughTheCornersAndResumesWhereItLeftOff)
 {
     f.chkRandomize.setValue(1);
     std::vector<Edges> first, second;
@@ -39,22 +39,12 @@ TEST_F(Placement, RotationVisitsTheFourCornersInTurnWithBothWindows)
     EXPECT_THAT(first, ElementsAre(Pair(0, 0), Pair(6000, 0), Pair(0, 5000), Pair(6000, 5000), Pair(0, 0)));
     EXPECT_THAT(second, ElementsAre(Pair(0, 0), Pair(4740, 0), Pair(0, 3405), Pair(4740, 3405), Pair(0, 0)));
     EXPECT_FALSE(f.Form2.visible());
-}
 
-TEST_F(Placement, RotationResumesAtTheStoredCornerAfterOtherPlacements)
-{
-    f.chkRandomize.setValue(1);
-    for (int i = 0; i < 3; ++i)
-        tick();
     f.chkLowerRight.setValue(1);  // "Upper Left of screen"
-    for (int i = 0; i < 2; ++i) {
-        tick();
-        EXPECT_EQ(form1(), Edges(0, 0));
-    }
+    tick();
     f.chkRandomize.setValue(1);
     tick();
-    EXPECT_EQ(form1(), Edges(6000, 5000));
-    EXPECT_EQ(f.state.mCornerStep, 0);
+    EXPECT_EQ(form1(), Edges(6000, 0));
 }
 
 TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
@@ -81,28 +71,6 @@ TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
         EXPECT_EQ(form1(), row.edges);
     }
     EXPECT_EQ(form2(), Edges(0, 0));
-}
-
-TEST_F(Placement, EarlierPlacementWinsWhenSeveralBoxesAreChecked)
-{
-    for (platform::CheckBox* box : {&f.chkRandomize, &f.chkLowerRight, &f.chkUpperRight})
-        box->Click.connect({});  // the user cannot check two; the boxes are set behind their handlers
-    const struct {
-        int randomize, upperLeft, lowerRight, cornerStep;
-        Edges edges;
-    } rows[] = {
-        {1, 1, 0, 3, {6000, 5000}},
-        {1, 0, 1, 0, {0, 0}},
-        {0, 1, 1, 0, {0, 0}},
-    };
-    for (const auto& row : rows) {
-        f.chkRandomize.setValue(row.randomize);
-        f.chkLowerRight.setValue(row.upperLeft);
-        f.chkUpperRight.setValue(row.lowerRight);
-        f.state.mCornerStep = row.cornerStep;
-        tick();
-        EXPECT_EQ(form1(), row.edges);
-    }
 }
 
 TEST_F(Placement, FailingEdgeIsSkippedAndTheRotationStillAdvances)

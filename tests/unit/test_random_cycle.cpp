@@ -17,12 +17,23 @@ class RandomCycle : public ShowTest {
 protected:
     RandomCycle() { f.chkRandomPictures.setValue(1); }
 
-    void expectStopped()
+    // A show running partway through a random cycle over these pictures, with these names recorded.
+    void resumeCycle(const std::vector<std::string>& names, const std::set<std::string>& recorded, int shownCount)
     {
+        openPictures("/pics", names);
+        f.state.mShownList = recorded;
+        f.state.gShownCount = shownCount;
+        f.state.mPaused = 0;
+    }
+
+    // Runs one tick over a cycle that is complete.
+    void expectTickStops()
+    {
+        ui.journal.clear();
+        tick();
         EXPECT_EQ(f.state.mPaused, 1);
         EXPECT_FALSE(f.Timer1.enabled());
-        for (platform::Control* control : panelControls())
-            EXPECT_TRUE(control->visible());
+        expectPanel(true);
         EXPECT_THAT(ui.journal.startingWith("Pictures.load"), IsEmpty());
     }
 };
@@ -33,19 +44,16 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
     ui.random().script({0.1, 0.1, 0.5, 0.9, 0.1});  // the second tick draws a.bmp again first
     f.cmdGo.Click.raise();
     std::vector<std::string> shown = {shownPicture()};
-    tick();
-    shown.push_back(shownPicture());
-    tick();
-    shown.push_back(shownPicture());
-
+    for (int i = 0; i < 2; ++i) {
+        tick();
+        shown.push_back(shownPicture());
+    }
     EXPECT_THAT(shown, ElementsAre("/pics/a.bmp", "/pics/b.jpg", "/pics/c.gif"));
     EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "b.jpg", "c.gif"}));
     EXPECT_EQ(f.state.gShownCount, 3);
     EXPECT_EQ(f.state.mFileIndex, 0);  // advanced past c.gif and wrapped
 
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
     EXPECT_EQ(shownPicture(), "/pics/c.gif");
     EXPECT_EQ(f.Text1.text(), "File  3 OF  3");
 
@@ -56,11 +64,7 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
 
 TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
 {
-    openPictures("/pics", {"1.jpg", "11.jpg", "A.jpg", "a.jpg"});
-    f.state.mShownList = {"11.jpg", "A.jpg"};
-    f.state.gShownCount = 2;
-    f.state.mPaused = 0;
-
+    resumeCycle({"1.jpg", "11.jpg", "A.jpg", "a.jpg"}, {"11.jpg", "A.jpg"}, 2);
     ui.random().script({0.0, 0.9});
     tick();
     EXPECT_EQ(shownPicture(), "/pics/1.jpg");
@@ -71,10 +75,7 @@ TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
 
 TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
 {
-    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
-    f.state.mShownList = {"a.bmp", "c.bmp"};
-    f.state.gShownCount = 2;
-    f.state.mPaused = 0;
+    resumeCycle({"a.bmp", "b.bmp", "c.bmp", "d.bmp"}, {"a.bmp", "c.bmp"}, 2);
     ui.random().script({0.5});  // always c.bmp
 
     // Once the draws keep hitting shown names, the next unshown entry after the drawn one is taken.
@@ -83,22 +84,14 @@ TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
     tick();
     EXPECT_EQ(shownPicture(), "/pics/b.bmp");
     EXPECT_EQ(f.state.gShownCount, 4);
-
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 TEST_F(RandomCycle, EveryNameRecordedWhileTheCountLagsEndsTheTick)
 {
-    openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"});
-    f.state.mShownList = {"a.bmp", "b.bmp", "c.bmp"};
-    f.state.gShownCount = 0;
-    f.state.mPaused = 0;
+    resumeCycle({"a.bmp", "b.bmp", "c.bmp"}, {"a.bmp", "b.bmp", "c.bmp"}, 0);
     ui.random().script({0.5});
-
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 TEST_F(RandomCycle, UnreadableEntryIsRecordedAsShown)
@@ -121,10 +114,7 @@ TEST_F(RandomCycle, EmptyFolderStopsOnTheSecondTick)
     EXPECT_EQ(f.state.gShownCount, 1);
     EXPECT_EQ(f.state.mPaused, 0);
     EXPECT_TRUE(f.Timer1.enabled());
-
-    ui.journal.clear();
-    tick();
-    expectStopped();
+    expectTickStops();
 }
 
 }  // namespace

