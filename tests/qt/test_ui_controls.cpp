@@ -1,7 +1,4 @@
 // The simple controls raise their events once per change, from code and from the user alike.
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -24,7 +21,15 @@ using namespace platform::qt;
 
 class Controls : public ::testing::Test {
 protected:
-    Controls() { window.resize(600, 400); }
+    Controls()
+    {
+        window.resize(600, 400);
+        button.Click.connect([this] { ++events; });
+        box.Click.connect([this] { ++events; });
+        text.Change.connect([this] { ++events; });
+        text.GotFocus.connect([this] { focus += "got "; });
+        text.LostFocus.connect([this] { focus += "lost "; });
+    }
 
     void showWindow()
     {
@@ -34,29 +39,42 @@ protected:
     }
 
     QWidget window;
-    int events = 0;
-};
-
-class CheckBoxes : public Controls {
-protected:
-    CheckBoxes() { box.Click.connect([this] { ++events; }); }
+    QtCommandButton button{{"cmdGo", ControlKind::CommandButton, "Form1", 240, 1800, 2175, 855, 6, "Go"}, &window};
     QtCheckBox box{{"chkReSize", ControlKind::CheckBox, "Form1", 0, 0, 3135, 255, 12, "Re-Size to fit screen"},
                    &window};
+    QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
+    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
+    int events = 0;
+    std::string focus;
 };
 
-TEST_F(CheckBoxes, ValueFromCodeClicksOnlyWhenItChanges)
+// Qt gives Enter to buttons in dialogs only; the panel is none.
+TEST_F(Controls, EnterReturnAndSpaceEachPressTheFocusedButton)
+{
+    showWindow();
+    button.widget()->setFocus(Qt::TabFocusReason);
+    int presses = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(button.widget(), key);
+        EXPECT_EQ(events, ++presses) << key;
+    }
+}
+
+TEST_F(Controls, CheckBoxValueFromCodeClicksOnlyWhenItChangesAndStaysInItsThreeStates)
 {
     box.setValue(1);
-    EXPECT_EQ(events, 1);
     box.setValue(1);
     EXPECT_EQ(events, 1);
+    EXPECT_THROW(box.setValue(3), Failure);
+    EXPECT_THROW(box.setValue(-1), Failure);
+    EXPECT_EQ(box.value(), 1);
     box.setValue(2);
     box.setValue(0);
     EXPECT_EQ(events, 3);
     EXPECT_EQ(box.value(), 0);
 }
 
-TEST_F(CheckBoxes, UserClickTogglesAndClicksOnce)
+TEST_F(Controls, CheckBoxUserClickTogglesAndClicksOnce)
 {
     showWindow();
     QTest::mouseClick(box.widget(), Qt::LeftButton, {}, QPoint(8, box.widget()->height() / 2));
@@ -64,24 +82,40 @@ TEST_F(CheckBoxes, UserClickTogglesAndClicksOnce)
     EXPECT_EQ(events, 1);
 }
 
-TEST_F(CheckBoxes, ValueOutsideTheThreeStatesFailsAndKeepsTheValue)
+TEST_F(Controls, TextFromCodeAndTypingEachChange)
 {
-    box.setValue(1);
-    EXPECT_THROW(box.setValue(3), Failure);
-    EXPECT_THROW(box.setValue(-1), Failure);
-    EXPECT_EQ(box.value(), 1);
+    text.setText("File  4 OF  12");
+    text.setText("File  4 OF  12");
     EXPECT_EQ(events, 1);
+    text.setText("");
+    showWindow();
+    text.widget()->setFocus();
+    QTest::keyClicks(text.widget(), "12");
+    EXPECT_EQ(text.text(), "12");
+    EXPECT_EQ(events, 4);
+}
+
+TEST_F(Controls, TextBoxReportsFocusMovingAwayAndBeingHidden)
+{
+    showWindow();
+    other.widget()->setFocus(Qt::TabFocusReason);
+    focus.clear();
+    text.widget()->setFocus(Qt::TabFocusReason);
+    other.widget()->setFocus(Qt::MouseFocusReason);
+    text.widget()->setFocus(Qt::TabFocusReason);
+    text.setVisible(false);
+    EXPECT_EQ(focus, "got lost got lost ");
+    EXPECT_FALSE(text.visible());
 }
 
 class SpeedBar : public Controls {
 protected:
-    SpeedBar()
+    void build(int value, int min, int max, int step)
     {
-        design.value = 5000;
-        design.min = 20000;
-        design.max = 500;
-        design.smallChange = 500;
-        design.largeChange = 1000;
+        bar = std::make_unique<QtScrollBar>(ControlDesign{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335,
+                                                          255, 7, {}, {}, 0, value, min, max, step, 2 * step},
+                                            &window);
+        bar->Change.connect([this] { ++events; });
     }
 
     QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar->widget()); }
@@ -92,19 +126,12 @@ protected:
         QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
     }
 
-    void build()
-    {
-        bar = std::make_unique<QtScrollBar>(design, &window);
-        bar->Change.connect([this] { ++events; });
-    }
-
-    ControlDesign design{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7};
     std::unique_ptr<QtScrollBar> bar;
 };
 
 TEST_F(SpeedBar, RunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
 {
-    build();
+    build(5000, 20000, 500, 500);
     showWindow();
     clickArrow(true);
     EXPECT_EQ(bar->value(), 4500);
@@ -122,86 +149,23 @@ TEST_F(SpeedBar, RunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
     EXPECT_EQ(bar->value(), 500);
 }
 
-TEST_F(SpeedBar, ValueFromCodeChangesOnceAndStaysInRange)
+TEST_F(SpeedBar, ChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
 {
-    build();
+    build(5000, 20000, 500, 500);
     bar->setValue(7000);
     bar->setValue(7000);
     EXPECT_EQ(events, 1);
     EXPECT_THROW(bar->setValue(20001), Failure);
     EXPECT_THROW(bar->setValue(499), Failure);
     EXPECT_EQ(bar->value(), 7000);
-}
 
-TEST_F(SpeedBar, DragChangesOnceWhenTheThumbIsLetGo)
-{
-    build();
     qtBar()->setSliderDown(true);
     qtBar()->setSliderPosition(3000);
     qtBar()->setSliderPosition(9000);
-    EXPECT_EQ(events, 0);
+    EXPECT_EQ(events, 1);
     qtBar()->setSliderDown(false);
-    EXPECT_EQ(events, 1);
+    EXPECT_EQ(events, 2);
     EXPECT_EQ(bar->value(), 20500 - 9000);
-}
-
-TEST_F(SpeedBar, AnAscendingDesignIsNotMirrored)
-{
-    design.min = 0;
-    design.max = 100;
-    design.value = 10;
-    design.smallChange = 1;
-    build();
-    showWindow();
-    clickArrow(true);
-    EXPECT_EQ(bar->value(), 11);
-}
-
-class TextBoxes : public Controls {
-protected:
-    TextBoxes()
-    {
-        text.Change.connect([this] { ++events; });
-        text.GotFocus.connect([this] { focus += "got "; });
-        text.LostFocus.connect([this] { focus += "lost "; });
-    }
-
-    QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
-    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
-    std::string focus;
-};
-
-TEST_F(TextBoxes, TextFromCodeAndTypingEachChange)
-{
-    text.setText("File  4 OF  12");
-    text.setText("File  4 OF  12");
-    EXPECT_EQ(events, 1);
-    text.setText("");
-    showWindow();
-    text.widget()->setFocus();
-    QTest::keyClicks(text.widget(), "12");
-    EXPECT_EQ(text.text(), "12");
-    EXPECT_EQ(events, 4);
-}
-
-TEST_F(TextBoxes, FocusMovingBetweenControlsIsReported)
-{
-    showWindow();
-    other.widget()->setFocus(Qt::TabFocusReason);
-    focus.clear();
-    text.widget()->setFocus(Qt::TabFocusReason);
-    other.widget()->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(focus, "got lost ");
-}
-
-TEST_F(TextBoxes, HidingTheFocusedBoxLosesTheFocus)
-{
-    showWindow();
-    text.widget()->setFocus(Qt::TabFocusReason);
-    focus.clear();
-    text.setVisible(false);
-    EXPECT_EQ(focus, "lost ");
-    EXPECT_FALSE(text.visible());
 }
 
 }  // namespace
