@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "platform/design.h"
@@ -14,7 +13,6 @@
 
 namespace {
 
-using platform::ControlDesign;
 using platform::ControlKind;
 using platform::Failure;
 using namespace platform::qt;
@@ -27,8 +25,17 @@ protected:
         button.Click.connect([this] { ++events; });
         box.Click.connect([this] { ++events; });
         text.Change.connect([this] { ++events; });
+        bar.Change.connect([this] { ++events; });
         text.GotFocus.connect([this] { focus += "got "; });
         text.LostFocus.connect([this] { focus += "lost "; });
+    }
+
+    QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar.widget()); }
+    // Arrows sit at the two ends of a horizontal bar, each as wide as the bar is high.
+    void clickArrow(bool right)
+    {
+        const int h = qtBar()->height();
+        QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
     }
 
     void showWindow()
@@ -44,6 +51,10 @@ protected:
                    &window};
     QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
     QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
+    // The speed bar: the slowest speed, the larger number, at the left.
+    QtScrollBar bar{{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7, {}, {}, 0, 5000, 20000, 500,
+                     500, 1000},
+                    &window};
     int events = 0;
     std::string focus;
 };
@@ -108,56 +119,33 @@ TEST_F(Controls, TextBoxReportsFocusMovingAwayAndBeingHidden)
     EXPECT_FALSE(text.visible());
 }
 
-class SpeedBar : public Controls {
-protected:
-    void build(int value, int min, int max, int step)
-    {
-        bar = std::make_unique<QtScrollBar>(ControlDesign{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335,
-                                                          255, 7, {}, {}, 0, value, min, max, step, 2 * step},
-                                            &window);
-        bar->Change.connect([this] { ++events; });
-    }
-
-    QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar->widget()); }
-    // Arrows sit at the two ends of a horizontal bar, each as wide as the bar is high.
-    void clickArrow(bool right)
-    {
-        const int h = qtBar()->height();
-        QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
-    }
-
-    std::unique_ptr<QtScrollBar> bar;
-};
-
-TEST_F(SpeedBar, RunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
+TEST_F(Controls, SpeedBarRunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
 {
-    build(5000, 20000, 500, 500);
     showWindow();
     clickArrow(true);
-    EXPECT_EQ(bar->value(), 4500);
+    EXPECT_EQ(bar.value(), 4500);
     clickArrow(false);
     clickArrow(false);
-    EXPECT_EQ(bar->value(), 5500);
+    EXPECT_EQ(bar.value(), 5500);
     EXPECT_EQ(events, 3);
 
     qtBar()->setFocus();
     QTest::keyClick(qtBar(), Qt::Key_Home);
-    EXPECT_EQ(bar->value(), 20000);
+    EXPECT_EQ(bar.value(), 20000);
     QTest::keyClick(qtBar(), Qt::Key_Right);
-    EXPECT_EQ(bar->value(), 19500);
+    EXPECT_EQ(bar.value(), 19500);
     QTest::keyClick(qtBar(), Qt::Key_End);
-    EXPECT_EQ(bar->value(), 500);
+    EXPECT_EQ(bar.value(), 500);
 }
 
-TEST_F(SpeedBar, ChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
+TEST_F(Controls, SpeedBarChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
 {
-    build(5000, 20000, 500, 500);
-    bar->setValue(7000);
-    bar->setValue(7000);
+    bar.setValue(7000);
+    bar.setValue(7000);
     EXPECT_EQ(events, 1);
-    EXPECT_THROW(bar->setValue(20001), Failure);
-    EXPECT_THROW(bar->setValue(499), Failure);
-    EXPECT_EQ(bar->value(), 7000);
+    EXPECT_THROW(bar.setValue(20001), Failure);
+    EXPECT_THROW(bar.setValue(499), Failure);
+    EXPECT_EQ(bar.value(), 7000);
 
     qtBar()->setSliderDown(true);
     qtBar()->setSliderPosition(3000);
@@ -165,7 +153,7 @@ TEST_F(SpeedBar, ChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
     EXPECT_EQ(events, 1);
     qtBar()->setSliderDown(false);
     EXPECT_EQ(events, 2);
-    EXPECT_EQ(bar->value(), 20500 - 9000);
+    EXPECT_EQ(bar.value(), 20500 - 9000);
 }
 
 }  // namespace
