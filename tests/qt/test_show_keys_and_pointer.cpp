@@ -1,8 +1,10 @@
-// During a show on Qt: Space and Esc on the shown surface, the focus that lets them reach it, and
-// the pointer that hides while the show runs.
+// The program's own handlers on Qt: the blackout window, Space and Esc on the shown surface, the
+// focus that lets them reach it, and the pointer that hides while the show runs.
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -28,6 +30,7 @@ protected:
         wireEvents(form);
         form.Me.show();
     }
+    ~ShowOnQt() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QWidget* widgetOf(const char* window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
     QWidget* picture1() { return widgetOf("Form1")->findChild<QWidget*>("Picture1"); }
@@ -44,6 +47,28 @@ protected:
     QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
     Form1 form{ui};
 };
+
+// Checked twice, with a clearing between, so that the second window is a new one loaded anew.
+TEST_F(ShowOnQt, BlackoutCoversTheScreenBehindTheActivePanelAndTakesNoFocus)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+    for (int round = 0; round < 2; ++round) {
+        form.chkBlackOut.setValue(1);
+        QWidget* black = widgetOf("Form3");
+        ASSERT_NE(black, nullptr);
+        EXPECT_TRUE(black->isVisible()) << round;
+        EXPECT_EQ(black->frameGeometry(), QGuiApplication::primaryScreen()->geometry()) << round;
+        EXPECT_FALSE(black->isEnabled()) << round;
+        ASSERT_NE(black->windowHandle(), nullptr);
+        EXPECT_TRUE(black->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus)) << round;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1"))) << round;
+        EXPECT_FALSE(black->isActiveWindow()) << round;
+
+        form.chkBlackOut.setValue(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(widgetOf("Form3"), nullptr) << round;
+    }
+}
 
 TEST_F(ShowOnQt, SpaceAndEscOnThePictureAreAClickAndADoubleClick)
 {

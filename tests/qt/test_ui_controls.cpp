@@ -1,14 +1,10 @@
 // The simple controls raise their events once per change, from code and from the user alike.
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "platform/design.h"
@@ -17,14 +13,30 @@
 
 namespace {
 
-using platform::ControlDesign;
 using platform::ControlKind;
 using platform::Failure;
 using namespace platform::qt;
 
 class Controls : public ::testing::Test {
 protected:
-    Controls() { window.resize(600, 400); }
+    Controls()
+    {
+        window.resize(600, 400);
+        button.Click.connect([this] { ++events; });
+        box.Click.connect([this] { ++events; });
+        text.Change.connect([this] { ++events; });
+        bar.Change.connect([this] { ++events; });
+        text.GotFocus.connect([this] { focus += "got "; });
+        text.LostFocus.connect([this] { focus += "lost "; });
+    }
+
+    QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar.widget()); }
+    // Arrows sit at the two ends of a horizontal bar, each as wide as the bar is high.
+    void clickArrow(bool right)
+    {
+        const int h = qtBar()->height();
+        QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
+    }
 
     void showWindow()
     {
@@ -34,29 +46,46 @@ protected:
     }
 
     QWidget window;
-    int events = 0;
-};
-
-class CheckBoxes : public Controls {
-protected:
-    CheckBoxes() { box.Click.connect([this] { ++events; }); }
+    QtCommandButton button{{"cmdGo", ControlKind::CommandButton, "Form1", 240, 1800, 2175, 855, 6, "Go"}, &window};
     QtCheckBox box{{"chkReSize", ControlKind::CheckBox, "Form1", 0, 0, 3135, 255, 12, "Re-Size to fit screen"},
                    &window};
+    QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
+    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
+    // The speed bar: the slowest speed, the larger number, at the left.
+    QtScrollBar bar{{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7, {}, {}, 0, 5000, 20000, 500,
+                     500, 1000},
+                    &window};
+    int events = 0;
+    std::string focus;
 };
 
-TEST_F(CheckBoxes, ValueFromCodeClicksOnlyWhenItChanges)
+// Qt gives Enter to buttons in dialogs only; the panel is none.
+TEST_F(Controls, EnterReturnAndSpaceEachPressTheFocusedButton)
+{
+    showWindow();
+    button.widget()->setFocus(Qt::TabFocusReason);
+    int presses = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(button.widget(), key);
+        EXPECT_EQ(events, ++presses) << key;
+    }
+}
+
+TEST_F(Controls, CheckBoxValueFromCodeClicksOnlyWhenItChangesAndStaysInItsThreeStates)
 {
     box.setValue(1);
-    EXPECT_EQ(events, 1);
     box.setValue(1);
     EXPECT_EQ(events, 1);
+    EXPECT_THROW(box.setValue(3), Failure);
+    EXPECT_THROW(box.setValue(-1), Failure);
+    EXPECT_EQ(box.value(), 1);
     box.setValue(2);
     box.setValue(0);
     EXPECT_EQ(events, 3);
     EXPECT_EQ(box.value(), 0);
 }
 
-TEST_F(CheckBoxes, UserClickTogglesAndClicksOnce)
+TEST_F(Controls, CheckBoxUserClickTogglesAndClicksOnce)
 {
     showWindow();
     QTest::mouseClick(box.widget(), Qt::LeftButton, {}, QPoint(8, box.widget()->height() / 2));
@@ -64,114 +93,7 @@ TEST_F(CheckBoxes, UserClickTogglesAndClicksOnce)
     EXPECT_EQ(events, 1);
 }
 
-TEST_F(CheckBoxes, ValueOutsideTheThreeStatesFailsAndKeepsTheValue)
-{
-    box.setValue(1);
-    EXPECT_THROW(box.setValue(3), Failure);
-    EXPECT_THROW(box.setValue(-1), Failure);
-    EXPECT_EQ(box.value(), 1);
-    EXPECT_EQ(events, 1);
-}
-
-class SpeedBar : public Controls {
-protected:
-    SpeedBar()
-    {
-        design.value = 5000;
-        design.min = 20000;
-        design.max = 500;
-        design.smallChange = 500;
-        design.largeChange = 1000;
-    }
-
-    QScrollBar* qtBar() const { return static_cast<QScrollBar*>(bar->widget()); }
-    // Arrows sit at the two ends of a horizontal bar, each as wide as the bar is high.
-    void clickArrow(bool right)
-    {
-        const int h = qtBar()->height();
-        QTest::mouseClick(qtBar(), Qt::LeftButton, {}, QPoint(right ? qtBar()->width() - h / 2 : h / 2, h / 2));
-    }
-
-    void build()
-    {
-        bar = std::make_unique<QtScrollBar>(design, &window);
-        bar->Change.connect([this] { ++events; });
-    }
-
-    ControlDesign design{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7};
-    std::unique_ptr<QtScrollBar> bar;
-};
-
-TEST_F(SpeedBar, RunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
-{
-    build();
-    showWindow();
-    clickArrow(true);
-    EXPECT_EQ(bar->value(), 4500);
-    clickArrow(false);
-    clickArrow(false);
-    EXPECT_EQ(bar->value(), 5500);
-    EXPECT_EQ(events, 3);
-
-    qtBar()->setFocus();
-    QTest::keyClick(qtBar(), Qt::Key_Home);
-    EXPECT_EQ(bar->value(), 20000);
-    QTest::keyClick(qtBar(), Qt::Key_Right);
-    EXPECT_EQ(bar->value(), 19500);
-    QTest::keyClick(qtBar(), Qt::Key_End);
-    EXPECT_EQ(bar->value(), 500);
-}
-
-TEST_F(SpeedBar, ValueFromCodeChangesOnceAndStaysInRange)
-{
-    build();
-    bar->setValue(7000);
-    bar->setValue(7000);
-    EXPECT_EQ(events, 1);
-    EXPECT_THROW(bar->setValue(20001), Failure);
-    EXPECT_THROW(bar->setValue(499), Failure);
-    EXPECT_EQ(bar->value(), 7000);
-}
-
-TEST_F(SpeedBar, DragChangesOnceWhenTheThumbIsLetGo)
-{
-    build();
-    qtBar()->setSliderDown(true);
-    qtBar()->setSliderPosition(3000);
-    qtBar()->setSliderPosition(9000);
-    EXPECT_EQ(events, 0);
-    qtBar()->setSliderDown(false);
-    EXPECT_EQ(events, 1);
-    EXPECT_EQ(bar->value(), 20500 - 9000);
-}
-
-TEST_F(SpeedBar, AnAscendingDesignIsNotMirrored)
-{
-    design.min = 0;
-    design.max = 100;
-    design.value = 10;
-    design.smallChange = 1;
-    build();
-    showWindow();
-    clickArrow(true);
-    EXPECT_EQ(bar->value(), 11);
-}
-
-class TextBoxes : public Controls {
-protected:
-    TextBoxes()
-    {
-        text.Change.connect([this] { ++events; });
-        text.GotFocus.connect([this] { focus += "got "; });
-        text.LostFocus.connect([this] { focus += "lost "; });
-    }
-
-    QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
-    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
-    std::string focus;
-};
-
-TEST_F(TextBoxes, TextFromCodeAndTypingEachChange)
+TEST_F(Controls, TextFromCodeAndTypingEachChange)
 {
     text.setText("File  4 OF  12");
     text.setText("File  4 OF  12");
@@ -184,24 +106,54 @@ TEST_F(TextBoxes, TextFromCodeAndTypingEachChange)
     EXPECT_EQ(events, 4);
 }
 
-TEST_F(TextBoxes, FocusMovingBetweenControlsIsReported)
+TEST_F(Controls, TextBoxReportsFocusMovingAwayAndBeingHidden)
 {
     showWindow();
     other.widget()->setFocus(Qt::TabFocusReason);
     focus.clear();
     text.widget()->setFocus(Qt::TabFocusReason);
     other.widget()->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(focus, "got lost ");
+    text.widget()->setFocus(Qt::TabFocusReason);
+    text.setVisible(false);
+    EXPECT_EQ(focus, "got lost got lost ");
+    EXPECT_FALSE(text.visible());
 }
 
-TEST_F(TextBoxes, HidingTheFocusedBoxLosesTheFocus)
+TEST_F(Controls, SpeedBarRunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
 {
     showWindow();
-    text.widget()->setFocus(Qt::TabFocusReason);
-    focus.clear();
-    text.setVisible(false);
-    EXPECT_EQ(focus, "lost ");
-    EXPECT_FALSE(text.visible());
+    clickArrow(true);
+    EXPECT_EQ(bar.value(), 4500);
+    clickArrow(false);
+    clickArrow(false);
+    EXPECT_EQ(bar.value(), 5500);
+    EXPECT_EQ(events, 3);
+
+    qtBar()->setFocus();
+    QTest::keyClick(qtBar(), Qt::Key_Home);
+    EXPECT_EQ(bar.value(), 20000);
+    QTest::keyClick(qtBar(), Qt::Key_Right);
+    EXPECT_EQ(bar.value(), 19500);
+    QTest::keyClick(qtBar(), Qt::Key_End);
+    EXPECT_EQ(bar.value(), 500);
+}
+
+TEST_F(Controls, SpeedBarChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
+{
+    bar.setValue(7000);
+    bar.setValue(7000);
+    EXPECT_EQ(events, 1);
+    EXPECT_THROW(bar.setValue(20001), Failure);
+    EXPECT_THROW(bar.setValue(499), Failure);
+    EXPECT_EQ(bar.value(), 7000);
+
+    qtBar()->setSliderDown(true);
+    qtBar()->setSliderPosition(3000);
+    qtBar()->setSliderPosition(9000);
+    EXPECT_EQ(events, 1);
+    qtBar()->setSliderDown(false);
+    EXPECT_EQ(events, 2);
+    EXPECT_EQ(bar.value(), 20500 - 9000);
 }
 
 }  // namespace
