@@ -6,18 +6,14 @@
 #include <unistd.h>
 
 #include <QByteArray>
-#include <QColor>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QImage>
 #include <QSize>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <system_error>
 
@@ -26,7 +22,6 @@
 #include "panel/form1.h"
 #include "panel/form1_design.h"
 #include "platform/qt/pixels.h"
-#include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
 #include "wiring.h"
 
@@ -42,7 +37,7 @@ protected:
     ~HostileShow() override
     {
         std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
+        std::filesystem::remove_all(folder, ignored);
     }
 
     std::string path(const std::string& name) const { return folder + "/" + name; }
@@ -89,24 +84,13 @@ protected:
         return {platform::qt::toPixels(form.Picture1.width()), platform::qt::toPixels(form.Picture1.height())};
     }
 
-    // Picture1's picture at its own size; null when it has none.
-    QImage shownImage() const
-    {
-        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
-        return picture ? picture->image(picture->pixelSize()) : QImage();
-    }
-
-    static std::string makeRoot()
+    static std::string makeFolder()
     {
         std::string pattern = std::filesystem::temp_directory_path().string() + "/pixora-hostile.XXXXXX";
         return ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
 
-    const std::string root = makeRoot();
-    const std::string folder = [this] {
-        std::filesystem::create_directory(root + "/pictures");
-        return root + "/pictures";
-    }();
+    const std::string folder = makeFolder();
     platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
     Form1 form{ui};
 };
@@ -123,9 +107,3 @@ inline long long statusKilobytes(const std::string& field)
     return -1;
 }
 
-// Whole colours within a small rounding of each other, as codecs and resampling leave them.
-inline bool near(QColor a, QColor b)
-{
-    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
-           std::abs(a.blue() - b.blue()) < 24;
-}

@@ -5,16 +5,13 @@
 #endif
 #include <unistd.h>
 
-#include <QByteArray>
 #include <QColor>
 #include <QSize>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "hostile_files.h"
 #include "hostile_show.h"
@@ -24,12 +21,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
-
-constexpr int kTicks = 20000;
-constexpr int kBaselineTicks = 100;
-// Each round of options lasts this many ticks, so the first hundred ticks have met every round.
-constexpr int kTicksPerRound = 20;
-constexpr long long kMarginKilobytes = 1024;
 
 // The memory the program holds. Under the address sanitizer that is the sanitizer's count of live
 // heap blocks: its quarantine of freed blocks, their shadow and its own bookkeeping grow the
@@ -44,77 +35,50 @@ long long heldKilobytes()
 #endif
 }
 
-// Values of chkRandomPictures, chkReSize, chkBlackOut and chkRandomize for each round.
-const std::vector<std::vector<int>> kRounds = {
-    {0, 0, 0, 0},
-    {0, 1, 0, 0},
-    {0, 1, 1, 0},
-    {0, 0, 0, 1},
-    {1, 1, 0, 1},
-};
+class LongShow : public HostileShow {};
 
-class LongShow : public HostileShow {
-protected:
-    void fill()
-    {
-        using namespace hostile;
-        const std::vector<std::pair<std::string, QByteArray>> files = {
-            {"a.bmp", solid(QSize(16, 12), Qt::red, "BMP")},
-            {"b.jpg", solid(QSize(12, 16), Qt::green, "JPEG")},
-            {"c.gif", gif(QSize(10, 10), {Qt::blue, Qt::red})},
-            {"d.jpg", solid(QSize(14, 9), Qt::yellow, "PNG")},
-            {"e.bmp", topDownBmp(8, 6, Qt::cyan, Qt::magenta)},
-            {"f.jpg", {}},
-            {"g.gif", QByteArray(512, '\x5a')},
-            {"h.jpg", solid(QSize(40, 30), Qt::gray, "JPEG").left(180)},
-            {"i.gif", gifClaiming(QSize(65535, 65535))},
-            {"j.bmp", bmpHeader(0, 0)},
-            {"k.jpg", solid(QSize(9, 9), Qt::white, "JPEG")},
-        };
-        for (const auto& [name, bytes] : files)
-            write(name, bytes);
-        write("vanishing.jpg", solid(QSize(5, 5), Qt::black, "JPEG"));
-        openFolder();
-        ::unlink(path("vanishing.jpg").c_str());
-    }
+TEST_F(LongShow, HoldsNoMoreMemoryAfterTwentyThousandTicksThanAfterItsFirstHundred)
+{
+    for (const hostile::Entry& entry : hostile::entries())
+        write(entry.name, entry.bytes);
+    write("vanishing.jpg", hostile::solid(QSize(5, 5), Qt::black, "JPEG"));
+    openFolder();
+    ::unlink(path("vanishing.jpg").c_str());
+    ASSERT_EQ(form.File1.listCount(), static_cast<int>(hostile::entries().size()) + 1);
 
+    // chkRandomPictures, chkReSize, chkBlackOut and chkRandomize for each round of twenty ticks, so
+    // that the first hundred ticks have met every round.
+    const std::array<std::array<int, 4>, 5> rounds = {{
+        {0, 0, 0, 0},
+        {0, 1, 0, 0},
+        {0, 1, 1, 0},
+        {0, 0, 0, 1},
+        {1, 1, 0, 1},
+    }};
     // Stops on whichever window shows the pictures, as the user double-clicks it.
-    void stopWhereShown()
-    {
+    const auto stopWhereShown = [this] {
         if (form.Form2.visible())
             form.Form2.DblClick.raise();
         else
             stop();
-    }
-
-    void startRound(int round)
-    {
-        const std::vector<int>& values = kRounds[static_cast<std::size_t>(round) % kRounds.size()];
-        form.chkRandomPictures.setValue(values[0]);
-        form.chkReSize.setValue(values[1]);
-        form.chkBlackOut.setValue(values[2]);
-        form.chkRandomize.setValue(values[3]);
-        go();
-    }
-};
-
-TEST_F(LongShow, HoldsNoMoreMemoryAfterTwentyThousandTicksThanAfterItsFirstHundred)
-{
-    fill();
-    ASSERT_EQ(form.File1.listCount(), 12);
-
+    };
     long long baseline = 0;
-    for (int t = 0; t < kTicks; ++t) {
-        if (t % kTicksPerRound == 0) {
+    for (int t = 0; t < 20000; ++t) {
+        if (t % 20 == 0) {
             stopWhereShown();
-            startRound(t / kTicksPerRound);
+            const std::array<int, 4>& values = rounds[static_cast<std::size_t>(t / 20) % rounds.size()];
+            form.chkRandomPictures.setValue(values[0]);
+            form.chkReSize.setValue(values[1]);
+            form.chkBlackOut.setValue(values[2]);
+            form.chkRandomize.setValue(values[3]);
+            go();
         } else if (form.state.mPaused != 0) {
             // A random cycle ended by itself; the next Go starts a new one.
             go();
         } else {
             tick();
         }
-        if (t + 1 == kBaselineTicks)
+        if (t + 1 == 100)
             baseline = heldKilobytes();
     }
     stopWhereShown();
@@ -122,8 +86,7 @@ TEST_F(LongShow, HoldsNoMoreMemoryAfterTwentyThousandTicksThanAfterItsFirstHundr
 
     const long long end = heldKilobytes();
     ASSERT_GT(baseline, 0);
-    EXPECT_LE(end, baseline + kMarginKilobytes) << "memory held grew from " << baseline << " kB to " << end
-                                                << " kB";
+    EXPECT_LE(end, baseline + 1024) << "memory held grew from " << baseline << " kB to " << end << " kB";
 }
 
 }  // namespace

@@ -1,0 +1,281 @@
+// Decoding picture files: by content, reduced while decoding when larger than the screen, whole only
+// when shown at their own size, and ahead of time for only the very file and size asked for.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QColor>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "hostile_files.h"
+#include "platform/failure.h"
+#include "platform/qt/decode_worker.h"
+#include "platform/qt/decoded_picture.h"
+#include "platform/qt/qt_picture_loader.h"
+
+namespace {
+
+using platform::Failure;
+using platform::qt::DecodedPicture;
+using platform::qt::DecodeWorker;
+
+// An EXIF segment whose orientation (6) turns the stored pixels a quarter clockwise.
+const QByteArray kExifTurned("\xff\xe1\x00\x22" "Exif\0\0" "MM\0\x2a\0\0\0\x08" "\0\x01"
+                             "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0",
+                             36);
+
+// Soft colour waves with some finer ripples, the kind of detail a photo has.
+QImage waves(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(128 + static_cast<int>(100 * std::sin(x / 41.0 + y / 67.0)),
+                                      128 + static_cast<int>(90 * std::cos(x / 23.0 - y / 31.0)),
+                                      128 + static_cast<int>(60 * std::sin((x + y) / 19.0))));
+    return image;
+}
+
+struct Difference {
+    double mean = 0;
+    int largest = 0;
+};
+
+Difference difference(const QImage& a, const QImage& b)
+{
+    Difference d;
+    long long sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (const int channel : {std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                      std::abs(qBlue(p) - qBlue(q))}) {
+                sum += channel;
+                d.largest = std::max(d.largest, channel);
+            }
+        }
+    d.mean = static_cast<double>(sum) / (3.0 * a.width() * a.height());
+    return d;
+}
+
+QColor colourOf(const std::shared_ptr<const DecodedPicture>& picture)
+{
+    return picture ? QColor(picture->image(picture->pixelSize()).pixel(0, 0)) : QColor();
+}
+
+class Pictures : public ::testing::Test {
+protected:
+    std::string write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return QFile::encodeName(dir.filePath(name)).toStdString();
+    }
+
+    std::shared_ptr<const DecodedPicture> load(const std::string& path)
+    {
+        return std::dynamic_pointer_cast<const DecodedPicture>(loader.load(path));
+    }
+
+    // New pixels in the same file, of the same length and with the same time, as if untouched.
+    static void rewriteUnnoticed(const std::string& path, QColor colour)
+    {
+        struct stat before {};
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(bitmap(colour));
+        file.close();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    }
+
+    // Every colour gives a file of the same length.
+    static QByteArray bitmap(QColor colour) { return hostile::solid(QSize(60, 40), colour, "BMP"); }
+
+    // Starts a decode ahead and waits until the worker has read all of the file and closed it.
+    static void aheadCompletely(const std::string& path, const std::function<void()>& start)
+    {
+        const int fd = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
+        start();
+        pollfd ready{fd, POLLIN, 0};
+        // A bound on waiting for a broken worker, not a measure of speed.
+        const int polled = ::poll(&ready, 1, 20000);
+        ::close(fd);
+        ASSERT_EQ(polled, 1);
+    }
+
+    void aheadCompletely(const std::string& path)
+    {
+        aheadCompletely(path, [&] { loader.prefetch(path); });
+    }
+
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QTemporaryDir dir;
+    platform::qt::QtPictureLoader loader;
+};
+
+TEST_F(Pictures, SmallPicturesAreDecodedByContentAndMeasuredInTwips)
+{
+    for (const char* format : {"BMP", "JPEG", "PNG"}) {
+        SCOPED_TRACE(format);
+        const auto picture = load(write("picture.jpg", hostile::solid(QSize(40, 30), Qt::green, format)));
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->width(), 600.0f);
+        EXPECT_EQ(picture->height(), 450.0f);
+        EXPECT_EQ(picture->image(QSize(20, 10)).size(), QSize(20, 10));
+        EXPECT_TRUE(picture->image(QSize(0, 10)).isNull());
+        EXPECT_TRUE(picture->image(QSize(200000, 200000)).isNull());
+    }
+
+    const auto turned =
+        load(write("turned.jpg", hostile::solid(QSize(40, 30), Qt::green, "JPEG").insert(2, kExifTurned)));
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(turned->pixelSize(), QSize(30, 40));
+    EXPECT_EQ(turned->width(), 450.0f);
+}
+
+TEST_F(Pictures, FittedDrawingMatchesAFullDecodeScaledDown)
+{
+    // Odd sizes, so that the reduction cannot divide them evenly.
+    const QSize natural(screen.width() * 5 / 2 + 3, screen.height() * 3 / 2 + 1);
+    const std::string path = write("large.jpg", hostile::encoded(waves(natural), "JPEG", 95));
+    const auto picture = load(path);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixelSize(), natural);
+    EXPECT_LT(picture->decodedSize().width(), natural.width() / 2);
+    EXPECT_GE(picture->decodedSize().width(), screen.width());
+
+    const QImage full = QImageReader(QString::fromStdString(path)).read();
+    for (const QSize size : {picture->decodedSize() - QSize(33, 33), QSize(screen.width() / 3, screen.height() / 5)}) {
+        SCOPED_TRACE(size.width());
+        QImage painted(size, QImage::Format_RGB32);
+        QPainter painter(&painted);
+        ASSERT_TRUE(picture->draw(painter, painted.rect()));
+        painter.end();
+        const QImage reference = full.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (const QImage& drawn : {painted, picture->image(size)}) {
+            ASSERT_EQ(drawn.size(), size);
+            const Difference d = difference(drawn, reference);
+            EXPECT_LT(d.mean, 2.0);
+            EXPECT_LE(d.largest, 24);
+        }
+    }
+
+    // At its own size the picture is the full decode itself.
+    EXPECT_LT(difference(picture->image(natural), full).mean, 0.01);
+}
+
+TEST_F(Pictures, TurnedPictureIsReducedInItsStoredOrientation)
+{
+    // Stored wide with a red left half; the EXIF orientation turns it a quarter clockwise, so the
+    // red half comes on top.
+    QImage stored(screen.width() * 3, screen.width(), QImage::Format_RGB32);
+    stored.fill(Qt::blue);
+    QPainter(&stored).fillRect(0, 0, stored.width() / 2, stored.height(), Qt::red);
+    const auto picture = load(write("turned.jpg", hostile::encoded(stored, "JPEG", 95).insert(2, kExifTurned)));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixelSize(), stored.size().transposed());
+    EXPECT_LE(picture->decodedSize().height(), screen.height() + 1);
+
+    const QImage drawn = picture->image(picture->decodedSize());
+    EXPECT_GT(QColor(drawn.pixel(drawn.width() / 2, drawn.height() / 8)).red(), 200);
+    EXPECT_GT(QColor(drawn.pixel(drawn.width() / 2, drawn.height() * 7 / 8)).blue(), 200);
+}
+
+TEST_F(Pictures, FileChangedBeforeTheFullDecodeLeavesTheLoadedPictureStretched)
+{
+    const auto picture = load(write("changing.jpg", hostile::solid(screen * 2, Qt::green, "JPEG")));
+    ASSERT_TRUE(picture);
+
+    write("changing.jpg", hostile::solid(screen * 2, Qt::red, "JPEG").append(QByteArray(100, '\0')));
+    const QImage full = picture->image(picture->pixelSize());
+    ASSERT_EQ(full.size(), screen * 2);
+    EXPECT_GT(QColor(full.pixel(10, 10)).green(), 200);
+}
+
+TEST_F(Pictures, LargePicturesThatCannotBeDecodedStillFail)
+{
+    const QByteArray good = hostile::encoded(waves(screen * 2), "JPEG", 95);
+    QByteArray zeroWidth = good;
+    const int frame = zeroWidth.indexOf("\xff\xc0");
+    ASSERT_GT(frame, 0);
+    zeroWidth.replace(frame + 7, 2, QByteArray(2, '\0'));
+
+    for (const std::string& path : {write("cut.jpg", good.left(good.indexOf("\xff\xda"))),
+                                    write("zero width.jpg", zeroWidth)}) {
+        SCOPED_TRACE(path);
+        EXPECT_THROW(loader.load(path), Failure);
+        loader.prefetch(path);
+        EXPECT_THROW(loader.load(path), Failure);
+    }
+}
+
+TEST_F(Pictures, DecodeMadeAheadServesOnlyTheVersionOfTheFileItWasMadeFrom)
+{
+    const std::string path = write("a.bmp", bitmap(Qt::red));
+    aheadCompletely(path);
+    rewriteUnnoticed(path, Qt::green);
+    EXPECT_EQ(colourOf(load(path)), QColor(Qt::red)) << "the decode made ahead was not used";
+
+    // Replaced as a saving program replaces a file: a new file renamed over the old one.
+    aheadCompletely(path);
+    ASSERT_EQ(::rename(write("new.bmp", bitmap(Qt::blue)).c_str(), path.c_str()), 0);
+    EXPECT_EQ(colourOf(load(path)), QColor(Qt::blue));
+}
+
+TEST_F(Pictures, DecodeAheadOfAnotherFileIsDropped)
+{
+    const std::string a = write("a.bmp", bitmap(Qt::red));
+    const std::string b = write("b.bmp", bitmap(Qt::blue));
+
+    // The next file loaded is not the one decoded ahead.
+    aheadCompletely(a);
+    EXPECT_EQ(colourOf(load(b)), QColor(Qt::blue));
+    rewriteUnnoticed(a, Qt::green);
+    EXPECT_EQ(colourOf(load(a)), QColor(Qt::green));
+
+    // A newer hint replaces the older one.
+    aheadCompletely(a);
+    loader.prefetch(b);
+    rewriteUnnoticed(a, Qt::yellow);
+    EXPECT_EQ(colourOf(load(a)), QColor(Qt::yellow));
+}
+
+TEST_F(Pictures, DecodeAheadServesOnlyTheSizeItWasMadeFor)
+{
+    const std::string path = write("a.bmp", bitmap(Qt::red));
+    DecodeWorker worker;
+    aheadCompletely(path, [&] { worker.request(path, QSize(20, 20)); });
+    rewriteUnnoticed(path, Qt::green);
+
+    const auto larger = worker.decode(path, QSize(30, 30));
+    EXPECT_EQ(larger->decodedSize(), QSize(30, 20));
+    EXPECT_EQ(colourOf(larger), QColor(Qt::green));
+    const auto smaller = worker.decode(path, QSize(20, 20));
+    EXPECT_EQ(smaller->decodedSize(), QSize(20, 14));
+    EXPECT_EQ(smaller->pixelSize(), QSize(60, 40));
+    EXPECT_EQ(colourOf(smaller), QColor(Qt::green)) << "a decode of another size was kept";
+}
+
+}  // namespace
