@@ -17,17 +17,15 @@ pointer_to 5 5
 # HScroll1, chkRandomize, chkLowerRight, chkUpperRight, chkReSize follow.
 xdotool key --delay 50 Tab Tab End
 xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab space
-screenshot resize-checked
 xdotool key --delay 50 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return
 
 # Re-Size is checked, so the last file (End in the file list) is on the display window.
 find_display_window
-wait_until 10 "the last file was not shown" screen_shows $((SCREEN_W / 2)) $((SCREEN_H / 2)) 0 0 255
+wait_until 10 "the last file was not shown" screen_shows $CX $CY 0 0 255
 window_geometry "$DISPLAY_WID"
 expect_near "$WIN_W" 200 "the display window's width"
-screenshot shown
 
-double_click_at $((SCREEN_W / 2)) $((SCREEN_H / 2))
+double_click_at $CX $CY
 wait_until 10 "the panel did not come back" panel_shown
 pointer_to 5 5
 xdotool key alt+x

@@ -75,8 +75,6 @@ start_pixora() {
         fail "the main window did not appear"
 }
 
-pixora_gone() { ! kill -0 "$PIXORA_PID" 2>/dev/null; }
-
 # Sets WIN_X WIN_Y WIN_W WIN_H to the place on the screen of the given window, or of the main window.
 window_geometry() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -89,18 +87,16 @@ window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
 # Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
 # that closes while xdotool walks the tree makes one search fail, so the search is polled.
-display_window_found() {
-    DISPLAY_WID=$(xdotool search --onlyvisible --name '^Pixora$' 2>/dev/null | head -n 1)
-    [[ -n $DISPLAY_WID ]]
+find_display_window() {
+    wait_until 10 "the display window did not appear" eval \
+        'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
 }
-
-find_display_window() { wait_until 10 "the display window did not appear" display_window_found; }
 
 display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 
 # expect_exit: after Exit or Alt+X, the program must end, and end cleanly.
 expect_exit() {
-    wait_until 20 "the program did not end" pixora_gone
+    wait_until 20 "the program did not end" eval '! kill -0 "$PIXORA_PID" 2>/dev/null'
     wait "$PIXORA_PID" || fail "the program ended with status $?; see $WORK/pixora.log"
     PIXORA_PID=
 }
