@@ -17,11 +17,7 @@ start_pixora "$large"
 click_twips "${RESIZE_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 find_display_window
-window_geometry "$DISPLAY_WID"
-expect_near "$WIN_W" 1247 "the fitted width"
-expect_near "$WIN_H" 927 "the fitted height"
-expect_near "$WIN_X" $(((SCREEN_W - 1247) / 2)) "the fitted picture's left edge"
-expect_near "$WIN_Y" $(((SCREEN_H - 927) / 2)) "the fitted picture's top edge"
+expect_centred "$DISPLAY_WID" "the fitted picture" 1247 927
 ! window_mapped "$WID" || fail "the panel is still on the screen during a fitted show"
 wait_until 10 "the fitted picture is not painted" screen_shows $CX $CY 255 165 0
 screenshot fitted

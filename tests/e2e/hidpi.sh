@@ -28,11 +28,7 @@ start_display
 start_pixora "$pictures"
 
 # The panel's 8190 x 5565 twips, centred, at two screen pixels to a logical one.
-window_geometry
-expect_near "$WIN_W" 1092 "the panel's width"
-expect_near "$WIN_H" 742 "the panel's height"
-expect_near "$WIN_X" $(((SCREEN_W - 1092) / 2)) "the panel's left edge"
-screenshot panel
+expect_centred "$WID" "the panel" 1092 742
 
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the panel did not take the picture's size" window_is_picture "$WID"

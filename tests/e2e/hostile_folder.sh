@@ -31,9 +31,8 @@ bmp_header '\x00\x00\x00\x00' '\x00\x00\x00\x00' >"08 zero by zero.bmp"
 cp "01 good.bmp" "10 vanishing.bmp"
 head -c 54 "01 good.bmp" >"11 header only.bmp"
 : >"12 $(printf 'x%.0s' {1..248}).gif"
-: >"14 empty.gif"
 # Really enormous: 108 million pixels, over 400 MB once decoded.
-convert -size 12000x9000 xc:orange "15 enormous.jpg"
+convert -size 12000x9000 xc:orange "14 enormous.jpg"
 # Entries that are not files: never listed, never read.
 mkfifo x.jpg
 mkdir y.gif
@@ -55,7 +54,7 @@ done
 # only its last picture, changed: the show goes on over the missing files until it gets there.
 mv "$pictures" "$WORK/gone"
 mkdir "$WORK/back"
-convert -size 260x200 xc:red "$WORK/back/15 enormous.jpg"
+convert -size 260x200 xc:red "$WORK/back/14 enormous.jpg"
 mv "$WORK/back" "$pictures"
 wait_until 30 "the show did not go on to the picture that came back" window_is 260 200
 stop_show

@@ -195,9 +195,13 @@ has_text() {
 # Whole pixels may differ by one where twips round.
 within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
-# expect_near ACTUAL EXPECTED WHAT: fails the test unless ACTUAL is within one of EXPECTED.
-expect_near() {
-    within_one "$1" "$2" || fail "$3 is $1, expected $2"
+# expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
+# stands in the middle of the screen.
+expect_centred() {
+    window_geometry "$1"
+    within_one "$WIN_W" "$3" && within_one "$WIN_H" "$4" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
+        within_one "$WIN_Y" $(((SCREEN_H - $4) / 2)) ||
+        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
 }
 
 # stop_show: double-clicks the middle of the main window and waits for the panel to come back.

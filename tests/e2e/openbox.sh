@@ -30,9 +30,7 @@ click_twips "${RESIZE_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 find_display_window
 wait_until 10 "the first picture did not appear" screen_shows $CX $CY 0 0 255
-window_geometry "$DISPLAY_WID"
-expect_near "$WIN_X" $(((SCREEN_W - 200) / 2)) "the display window's left edge"
-expect_near "$WIN_Y" $(((SCREEN_H - 150) / 2)) "the display window's top edge"
+expect_centred "$DISPLAY_WID" "the display window" 200 150
 expect_unframed "$DISPLAY_WID" "the display window"
 xdotool key Escape
 wait_until 10 "Esc on the display window did not bring the panel back" panel_shown
