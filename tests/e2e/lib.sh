@@ -8,11 +8,7 @@ SCREEN_H=1024
 CX=$((SCREEN_W / 2))
 CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
-XVFB_PID=
-PIXORA_PID=
-WID=
-SHOT_COUNT=0
-SHOT=
+XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
 # Screen pixels to a logical pixel: twips are logical, 15 to a logical pixel. Whole factors only.
 SCALE=${QT_SCALE_FACTOR:-1}
 
@@ -109,15 +105,8 @@ pointer_to() {
     ((X == $1 && Y == $2)) || xdotool mousemove --sync "$1" "$2"
 }
 
-click_at() {
-    pointer_to "$1" "$2"
-    xdotool click 1
-}
-
-double_click_at() {
-    pointer_to "$1" "$2"
-    xdotool click --repeat 2 --delay 80 1
-}
+click_at() { pointer_to "$1" "$2"; xdotool click 1; }
+double_click_at() { pointer_to "$1" "$2"; xdotool click --repeat 2 --delay 80 1; }
 
 # The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
 EXIT_BUTTON=(240 240 1935 495)
@@ -185,11 +174,6 @@ expect_colour() {
 screen_shows() {
     import -window root "png:$WORK/poll.png"
     colour_near "$WORK/poll.png" "$@"
-}
-
-# has_text FILE X Y WIDTH HEIGHT: true when the region holds dark pixels, as text does.
-has_text() {
-    (($(convert "$1" -crop "${4}x$5+$2+$3" +repage -colorspace gray -format '%[fx:minima < 0.4]' info:) == 1))
 }
 
 # Whole pixels may differ by one where twips round.
