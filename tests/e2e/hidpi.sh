@@ -9,34 +9,25 @@ mkdir "$pictures"
 convert -size 300x200 pattern:gray50 -fill red -draw 'rectangle 0,0 9,9' -fill blue -draw 'point 299,199' \
     "$pictures/fine.bmp"
 
-# window_is_picture WINDOW: true when the window is exactly the picture's 300 x 200 screen pixels.
-window_is_picture() {
-    window_geometry "$1"
-    ((WIN_W == 300 && WIN_H == 200))
-}
-
-# shown_exactly WHAT: the window last measured shows the picture unchanged.
+# shown_exactly WINDOW WHAT: waits until the window is exactly the picture's 300 x 200 screen pixels,
+# then fails the test unless it shows the picture unchanged.
 shown_exactly() {
-    screenshot "$1"
+    wait_until 10 "$2 did not take the picture's size" eval "window_geometry $1; ((WIN_W == 300 && WIN_H == 200))"
+    screenshot "$2"
     convert "$SHOT" -crop "300x200+$WIN_X+$WIN_Y" +repage "$WORK/shown.bmp"
     local differing
     differing=$(compare -metric AE "$pictures/fine.bmp" "$WORK/shown.bmp" null: 2>&1) || true
-    [[ $differing == 0 ]] || fail "$1: $differing pixels differ from the picture (see $SHOT)"
+    [[ $differing == 0 ]] || fail "$2: $differing pixels differ from the picture (see $SHOT)"
 }
 
 start_display
 start_pixora "$pictures"
 
 # The panel's 8190 x 5565 twips, centred, at two screen pixels to a logical one.
-window_geometry
-expect_near "$WIN_W" 1092 "the panel's width"
-expect_near "$WIN_H" 742 "the panel's height"
-expect_near "$WIN_X" $(((SCREEN_W - 1092) / 2)) "the panel's left edge"
-screenshot panel
+expect_centred "$WID" "the panel" 1092 742
 
 click_twips "${GO_BUTTON[@]}"
-wait_until 10 "the panel did not take the picture's size" window_is_picture "$WID"
-shown_exactly picture-box
+shown_exactly "$WID" picture-box
 
 # The panel comes back where the picture was and reaches beyond the screen's right edge, so
 # "Re-Size to fit screen" is checked from the keyboard: the text box, then eight controls on.
@@ -47,8 +38,7 @@ click_twips "${TEXT_BOX[@]}"
 xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab space
 click_twips "${GO_BUTTON[@]}"
 find_display_window
-wait_until 10 "the display window did not take the picture's size" window_is_picture "$DISPLAY_WID"
-shown_exactly display-window
+shown_exactly "$DISPLAY_WID" display-window
 
 pointer_to 5 5
 xdotool key Escape

@@ -5,12 +5,10 @@ set -euo pipefail
 PIXORA=$(realpath "$1")
 SCREEN_W=1280
 SCREEN_H=1024
+CX=$((SCREEN_W / 2))
+CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
-XVFB_PID=
-PIXORA_PID=
-WID=
-SHOT_COUNT=0
-SHOT=
+XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
 # Screen pixels to a logical pixel: twips are logical, 15 to a logical pixel. Whole factors only.
 SCALE=${QT_SCALE_FACTOR:-1}
 
@@ -51,13 +49,18 @@ wait_until() {
     done
 }
 
-# Starts Xvfb on the first free display; -displayfd makes the choice free of races.
+# Starts Xvfb on the first free display; -displayfd makes the choice free of races. With
+# PIXORA_E2E_WM=openbox, openbox manages the program's windows as on a desktop; it ends with the display.
 start_display() {
     Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     wait_until 10 "Xvfb did not start" grep -q '[0-9]' "$WORK/display"
     export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
     xsetroot -solid white
+    if [[ ${PIXORA_E2E_WM:-} == openbox ]]; then
+        openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+        wait_until 10 "openbox did not start" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+    fi
 }
 
 # start_pixora FOLDER: starts the program with FOLDER as its working folder and waits for the panel.
@@ -67,9 +70,6 @@ start_pixora() {
     WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pixora By Tavren$' | head -n 1) ||
         fail "the main window did not appear"
 }
-
-pixora_running() { kill -0 "$PIXORA_PID" 2>/dev/null; }
-pixora_gone() { ! pixora_running; }
 
 # Sets WIN_X WIN_Y WIN_W WIN_H to the place on the screen of the given window, or of the main window.
 window_geometry() {
@@ -83,18 +83,16 @@ window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
 # Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
 # that closes while xdotool walks the tree makes one search fail, so the search is polled.
-display_window_found() {
-    DISPLAY_WID=$(xdotool search --onlyvisible --name '^Pixora$' 2>/dev/null | head -n 1)
-    [[ -n $DISPLAY_WID ]]
+find_display_window() {
+    wait_until 10 "the display window did not appear" eval \
+        'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
 }
-
-find_display_window() { wait_until 10 "the display window did not appear" display_window_found; }
 
 display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 
 # expect_exit: after Exit or Alt+X, the program must end, and end cleanly.
 expect_exit() {
-    wait_until 20 "the program did not end" pixora_gone
+    wait_until 20 "the program did not end" eval '! kill -0 "$PIXORA_PID" 2>/dev/null'
     wait "$PIXORA_PID" || fail "the program ended with status $?; see $WORK/pixora.log"
     PIXORA_PID=
 }
@@ -107,15 +105,8 @@ pointer_to() {
     ((X == $1 && Y == $2)) || xdotool mousemove --sync "$1" "$2"
 }
 
-click_at() {
-    pointer_to "$1" "$2"
-    xdotool click 1
-}
-
-double_click_at() {
-    pointer_to "$1" "$2"
-    xdotool click --repeat 2 --delay 80 1
-}
+click_at() { pointer_to "$1" "$2"; xdotool click 1; }
+double_click_at() { pointer_to "$1" "$2"; xdotool click --repeat 2 --delay 80 1; }
 
 # The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
 EXIT_BUTTON=(240 240 1935 495)
@@ -167,10 +158,16 @@ colour_near() {
     ((r - $4 <= 40 && $4 - r <= 40 && g - $5 <= 40 && $5 - g <= 40 && b - $6 <= 40 && $6 - b <= 40))
 }
 
-# expect_colour FILE X Y R G B WHAT: fails the test unless the colour at (X, Y) is near R G B.
+# expect_colour FILE "R G B" WHAT X Y [X Y...]: fails the test unless each point is near R G B.
 expect_colour() {
-    colour_near "$1" "$2" "$3" "$4" "$5" "$6" ||
-        fail "$7: colour at ($2,$3) is $(pixel "$1" "$2" "$3"), expected about $4 $5 $6 (see $1)"
+    local file=$1 r g b what=$3
+    read -r r g b <<<"$2"
+    shift 3
+    while (($#)); do
+        colour_near "$file" "$1" "$2" "$r" "$g" "$b" ||
+            fail "$what: colour at ($1,$2) is $(pixel "$file" "$1" "$2"), expected about $r $g $b (see $file)"
+        shift 2
+    done
 }
 
 # screen_shows X Y R G B [SIZE]: takes a screenshot and tells whether (X, Y) shows about R G B.
@@ -179,41 +176,23 @@ screen_shows() {
     colour_near "$WORK/poll.png" "$@"
 }
 
-# has_text FILE X Y WIDTH HEIGHT: true when the region holds dark pixels, as text does.
-has_text() {
-    (($(convert "$1" -crop "${4}x$5+$2+$3" +repage -colorspace gray -format '%[fx:minima < 0.4]' info:) == 1))
-}
-
-# selection_rows X Y HEIGHT: takes a screenshot and prints the first and the last row of the list
-# selection's colour in the screen's column X, from Y down HEIGHT rows; nothing when there is none.
-selection_rows() {
-    import -window root "png:$WORK/poll.png"
-    convert "$WORK/poll.png" -crop "1x$3+$1+$2" +repage -depth 8 txt:- |
-        awk -F'[,:() ]+' -v top="$2" 'NR > 1 && $3 < 100 && $5 > 150 {
-            if (first == "") first = top + $2
-            last = top + $2
-        } END { if (first != "") print first, last }'
-}
-
 # Whole pixels may differ by one where twips round.
 within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
-# expect_near ACTUAL EXPECTED WHAT: fails the test unless ACTUAL is within one of EXPECTED.
-expect_near() {
-    within_one "$1" "$2" || fail "$3 is $1, expected $2"
+# expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
+# stands in the middle of the screen.
+expect_centred() {
+    window_geometry "$1"
+    within_one "$WIN_W" "$3" && within_one "$WIN_H" "$4" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
+        within_one "$WIN_Y" $(((SCREEN_H - $4) / 2)) ||
+        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
 }
 
-# start_at INDEX: with the panel shown, types the start index into the text box and presses Go.
-start_at() {
-    click_twips "${TEXT_BOX[@]}"
-    xdotool key ctrl+a type "$1"
-    click_twips "${GO_BUTTON[@]}"
-}
-
-# stop_show: double-clicks the middle of the main window, which brings the panel back.
+# stop_show: double-clicks the middle of the main window and waits for the panel to come back.
 stop_show() {
     window_geometry
     double_click_at $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+    wait_until 10 "the panel did not come back" panel_shown
 }
 
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.
@@ -228,22 +207,3 @@ window_is() {
     window_geometry
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }
-
-# ---- A real window manager: PIXORA_E2E_WM=openbox ----
-# With PIXORA_E2E_WM=openbox, start_display also starts openbox with its stock settings, so that the
-# program's windows are managed, stacked and focused as on a desktop. Openbox ends with the display.
-
-window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
-start_window_manager() {
-    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    wait_until 10 "openbox did not start" window_manager_running
-}
-
-if [[ ${PIXORA_E2E_WM:-} == openbox ]]; then
-    eval "bare_$(declare -f start_display)"
-    start_display() {
-        bare_start_display
-        start_window_manager
-    }
-fi
