@@ -47,7 +47,8 @@ private:
     QImage shown_;
 };
 
-QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent) : QtControl(new PictureSurface(parent))
+QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent)
+    : QtControl(new PictureSurface(parent)), width_(design.width), height_(design.height)
 {
     surface().setGeometry(designRect(design));
     surface().reportClicksTo(Click, DblClick);
@@ -75,10 +76,13 @@ void QtPictureBox::setPicture(PicturePtr picture)
             throw Failure("picture size out of range");
         if (!shown->drawable())
             throw Failure("picture cannot be drawn");
-        // One device pixel for each of the picture's, however dense the screen.
+        // One device pixel for each of the picture's, however dense the screen. At a fractional
+        // ratio the widget is a part of a pixel larger; the size in twips stays the picture's own.
         const qreal ratio = surface().devicePixelRatioF();
         surface().resize(static_cast<int>(std::ceil(size.width() / ratio)),
                          static_cast<int>(std::ceil(size.height() / ratio)));
+        width_ = deviceTwips(size.width(), ratio);
+        height_ = deviceTwips(size.height(), ratio);
     }
     picture_ = std::move(picture);
     surface().setPicture(std::move(shown));
@@ -86,22 +90,24 @@ void QtPictureBox::setPicture(PicturePtr picture)
 
 Twips QtPictureBox::width() const
 {
-    return toTwips(widget()->width());
+    return width_;
 }
 
 Twips QtPictureBox::height() const
 {
-    return toTwips(widget()->height());
+    return height_;
 }
 
 void QtPictureBox::setWidth(Twips width)
 {
     widget()->resize(checkedExtent(width), widget()->height());
+    width_ = width;
 }
 
 void QtPictureBox::setHeight(Twips height)
 {
     widget()->resize(widget()->width(), checkedExtent(height));
+    height_ = height;
 }
 
 }  // namespace platform::qt

@@ -24,6 +24,8 @@ private:
     PictureSurface& surface() const;
 
     PicturePtr picture_;
+    Twips width_;
+    Twips height_;
 };
 
 }  // namespace platform::qt

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QScopeGuard>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -30,9 +31,8 @@ constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
 
 class WindowSurface : public ClickSurface {
 public:
-    WindowSurface(const Window& window, const PaintedImage& painted, bool black,
-                  QtWindow::CloseRequest onCloseRequest)
-        : painted_(painted), black_(black), onCloseRequest_(std::move(onCloseRequest))
+    WindowSurface(const Window& window, const QImage& image, bool black, QtWindow::CloseRequest onCloseRequest)
+        : image_(image), black_(black), onCloseRequest_(std::move(onCloseRequest))
     {
         reportClicksTo(window.Click, window.DblClick);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,11 +55,12 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QSizeF size = QSizeF(painted_.image.size()) / painted_.ratio;
+        const QSizeF size = image_.deviceIndependentSize();
         const QRect whole(0, 0, static_cast<int>(size.width()), static_cast<int>(size.height()));
         for (const QRect& uncovered : QRegion(event->rect()).subtracted(whole))
             painter.fillRect(uncovered, background());
-        painter.drawImage(QRectF(QPointF(), size), painted_.image);
+        // At the image's own ratio Qt copies its pixels one to one, also at a fractional scale.
+        painter.drawImage(0, 0, image_);
     }
 
     void closeEvent(QCloseEvent* event) override
@@ -70,7 +71,7 @@ protected:
     }
 
 private:
-    const PaintedImage& painted_;
+    const QImage& image_;
     bool black_;
     QtWindow::CloseRequest onCloseRequest_;
     QPointer<QWidget> activationOwner_;  // the active window when this one was disabled
@@ -100,7 +101,7 @@ QWidget* QtWindow::widget() const
 WindowSurface& QtWindow::createSurface() const
 {
     if (!surface_) {
-        surface_ = new WindowSurface(*this, painted_, design_.black, onCloseRequest_);
+        surface_ = new WindowSurface(*this, image_, design_.black, onCloseRequest_);
         surface_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         surface_->setObjectName(QString::fromStdString(design_.name));
         surface_->setWindowTitle(QString::fromStdString(design_.caption));
@@ -217,7 +218,7 @@ void QtWindow::unload()
     if (!loaded_)
         return;
     loaded_ = false;
-    painted_.image = QImage();
+    image_ = QImage();
     surface_->hide();
     if (hostsControls_)
         return;
@@ -234,29 +235,31 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         throw Failure("not a picture of this platform");
     // Painted in device pixels, so that a picture at its own size stays crisp on a dense screen.
     const qreal ratio = s.devicePixelRatioF();
-    if (ratio != painted_.ratio)
-        painted_ = {QImage(), ratio};
+    if (ratio != image_.devicePixelRatio())
+        image_ = QImage();
     const auto device = [ratio](Twips twips) { return static_cast<Twips>(twips * ratio); };
     const QRect target(checkedPixels(device(x)), checkedPixels(device(y)), checkedExtent(device(width)),
                        checkedExtent(device(height)));
     if (target.isEmpty())
         return;
-    QImage& image = painted_.image;
     const int windowWidth = static_cast<int>(std::ceil(s.width() * ratio));
     const int windowHeight = static_cast<int>(std::ceil(s.height() * ratio));
-    const QSize needed(std::max({image.width(), windowWidth, target.right() + 1}),
-                       std::max({image.height(), windowHeight, target.bottom() + 1}));
+    const QSize needed(std::max({image_.width(), windowWidth, target.right() + 1}),
+                       std::max({image_.height(), windowHeight, target.bottom() + 1}));
     if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
         throw Failure("painting too large");
-    if (needed != image.size()) {
+    // Grown and painted pixel for pixel; the ratio comes back for drawing, also after a failure.
+    image_.setDevicePixelRatio(1);
+    const auto restoreRatio = qScopeGuard([this, ratio] { image_.setDevicePixelRatio(ratio); });
+    if (needed != image_.size()) {
         QImage grown(needed, QImage::Format_RGB32);
         if (grown.isNull())
             throw Failure("out of memory for painting");
         grown.fill(s.background());
-        QPainter(&grown).drawImage(0, 0, image);
-        image = std::move(grown);
+        QPainter(&grown).drawImage(0, 0, image_);
+        image_ = std::move(grown);
     }
-    QPainter painter(&image);
+    QPainter painter(&image_);
     if (!qtPicture->draw(painter, target))
         throw Failure("picture cannot be drawn");
     s.update();

@@ -14,12 +14,6 @@ namespace platform::qt {
 
 class WindowSurface;
 
-// What a window has had painted on it, in device pixels, and how many of them make a logical pixel.
-struct PaintedImage {
-    QImage image;
-    qreal ratio = 1;
-};
-
 class QtWindow : public Window {
 public:
     // Runs when the window system asks to close the window; the window itself stays as it is.
@@ -66,7 +60,8 @@ private:
     // Reading a property is an operation like any other: it may create and load the window.
     mutable QPointer<WindowSurface> surface_;
     mutable bool loaded_ = false;
-    PaintedImage painted_;
+    // What the window has had painted on it, in device pixels at the window's device pixel ratio.
+    QImage image_;
     bool hostsControls_ = false;
 };
 
