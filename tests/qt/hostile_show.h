@@ -1,9 +1,7 @@
 // The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand.
 #pragma once
 
-#include <fcntl.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -44,11 +42,8 @@ protected:
 
     void write(const std::string& name, const QByteArray& bytes) const
     {
-        const int fd = ::open(path(name).c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0600);
-        ASSERT_GE(fd, 0) << name;
-        const ssize_t written = ::write(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        ::close(fd);
-        ASSERT_EQ(written, bytes.size()) << name;
+        std::ofstream file(path(name), std::ios::binary);
+        ASSERT_TRUE(file.write(bytes.constData(), bytes.size()).flush()) << name;
     }
 
     // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
@@ -106,4 +101,3 @@ inline long long statusKilobytes(const std::string& field)
     }
     return -1;
 }
-

@@ -1,15 +1,9 @@
 // A running show whose folder goes away after listing: the show goes on over the files it can no
 // longer read, and stops as it always does.
-#include <QColor>
-#include <QSize>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "hostile_files.h"
 #include "hostile_show.h"
@@ -22,33 +16,26 @@ TEST_F(DiskChanges, TheShowGoesOnAndStopsWhenItsFolderGoesAway)
 {
     // A renamed folder is gone just as a deleted one is; an unmounted drive leaves its mount point
     // behind, empty.
-    const std::vector<std::pair<std::string, std::function<void()>>> ways = {
-        {"deleted", [this] { std::filesystem::remove_all(folder); }},
-        {"emptied", [this] {
-             for (const auto& entry : std::filesystem::directory_iterator(folder))
-                 std::filesystem::remove(entry.path());
-         }},
-    };
-    for (const auto& [way, goAway] : ways) {
-        SCOPED_TRACE(way);
+    for (const bool emptied : {false, true}) {
+        SCOPED_TRACE(emptied ? "emptied" : "deleted");
         std::filesystem::create_directory(folder);
-        for (const auto& [name, height] : {std::pair{"a.jpg", 10}, {"b.jpg", 11}, {"c.jpg", 12}})
-            write(name, hostile::solid(QSize(20, height), Qt::red, "JPEG"));
+        for (const int height : {10, 11, 12})
+            write("f" + std::to_string(height) + ".jpg", hostile::solid(QSize(20, height), Qt::red, "JPEG"));
         openFolder();
         form.File1.setListIndex(0);
         go();
         ASSERT_EQ(shownSize(), QSize(20, 10));
 
-        goAway();
+        std::filesystem::remove_all(folder);
+        if (emptied)
+            std::filesystem::create_directory(folder);
         for (int i = 1; i <= 4; ++i) {
             tick();
             EXPECT_EQ(shownSize(), QSize(20, 10));
             EXPECT_EQ(form.state.mFileIndex, (i + 1) % 3);
-            EXPECT_EQ(form.state.gShownCount, i + 1);
         }
         stop();
         EXPECT_TRUE(panelShown());
-        EXPECT_EQ(form.Text1.text().rfind("File ", 0), 0u) << form.Text1.text();
 
         form.chkRandomPictures.setValue(1);
         go();

@@ -1,7 +1,6 @@
 // Awkward file names in a random show: each is listed, its own picture shown once, and the cycle
 // ends, which needs the record of names shown to match whole names only.
-#include <QColor>
-#include <QSize>
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -14,24 +13,20 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 class HostileNames : public HostileShow {};
 
 TEST_F(HostileNames, RandomOrderShowsEveryNameOnceThenStops)
 {
-    std::string accented;
-    while (accented.size() < 250)
-        accented += "\xc3\xa9";  // é, two bytes
     // Each name with a picture of a size of its own, so the picture shown tells which file was read.
     std::map<std::string, QSize> sizes;
-    int height = 10;
-    for (const std::string& name :
-         {std::string(" blank first.jpg"), std::string("blank last .bmp"), std::string("  blanks  around  .gif"),
-          std::string("new\nline.jpg"), std::string("caf\xe9 latin-1.jpg"), std::string("\xff\xfe not utf-8.bmp"),
-          std::string(251, 'x') + ".jpg", accented + "x.gif", std::string("Case.jpg"), std::string("case.jpg"),
-          std::string("CASE.JPG")}) {
-        ASSERT_LE(name.size(), 255u);
-        sizes[name] = QSize(16, height++);
-        write(name, hostile::solid(sizes[name], Qt::darkGreen, "BMP"));
+    for (const std::string& name : {" blank first.jpg"s, "blank last .bmp"s, "  blanks  around  .gif"s,
+                                    "new\nline.jpg"s, "caf\xe9 latin-1.jpg"s, "\xff\xfe not utf-8.bmp"s,
+                                    std::string(251, 'x') + ".jpg", QString(125, QChar(0xe9)).toStdString() + "x.gif",
+                                    "Case.jpg"s, "case.jpg"s, "CASE.JPG"s}) {
+        sizes.emplace(name, QSize(16, 10 + static_cast<int>(sizes.size())));
+        write(name, hostile::solid(sizes.at(name), Qt::darkGreen, "BMP"));
     }
     openFolder();
     ASSERT_EQ(form.File1.listCount(), static_cast<int>(sizes.size()));

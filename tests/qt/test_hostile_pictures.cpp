@@ -5,10 +5,10 @@
 
 #include <QColor>
 #include <QImage>
-#include <QSize>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -22,11 +22,10 @@
 
 namespace {
 
-// Whole colours within a small rounding of each other, as codecs and resampling leave them.
-bool near(QColor a, QColor b)
+// Codecs and resampling leave colours within a small rounding of what was stored.
+int distance(QColor a, QColor b)
 {
-    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
-           std::abs(a.blue() - b.blue()) < 24;
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
 }
 
 class HostilePictures : public HostileShow {};
@@ -43,15 +42,16 @@ TEST_F(HostilePictures, EachShowsOrIsSkippedKeepingThePreviousOneWhileTheShowGoe
     };
     for (const hostile::Entry& entry : list)
         write(entry.name, entry.bytes);
-    for (const auto& [name, make] : notFiles)
+    for (const auto& [name, make] : notFiles) {
         write(name, hostile::solid(QSize(10, 10), Qt::blue, "BMP"));
+        list.push_back({name, {}});
+    }
     openFolder();
     const int count = form.File1.listCount();
-    ASSERT_EQ(count, static_cast<int>(list.size() + notFiles.size()));
+    ASSERT_EQ(count, static_cast<int>(list.size()));
     for (const auto& [name, make] : notFiles) {
         ASSERT_EQ(::unlink(path(name).c_str()), 0) << name;
         ASSERT_EQ(make(path(name).c_str()), 0) << name;
-        list.push_back({name, {}, list.back().shows, list.back().top, list.back().bottom});
     }
     const long long peakBefore = statusKilobytes("VmPeak");
 
@@ -59,25 +59,25 @@ TEST_F(HostilePictures, EachShowsOrIsSkippedKeepingThePreviousOneWhileTheShowGoe
         SCOPED_TRACE(fitted ? "fitted onto the display window" : "on the main window");
         form.chkReSize.setValue(fitted);
         form.File1.setListIndex(0);
+        go();
+        const hostile::Entry* showing = nullptr;
         for (int i = 0; i < count; ++i) {
             const hostile::Entry& entry = list[static_cast<std::size_t>(i)];
             SCOPED_TRACE(entry.name);
-            if (i == 0)
-                go();
-            else
+            if (i > 0)
                 tick();
+            if (entry.shows.isValid())
+                showing = &entry;
             EXPECT_EQ(form.File1.fileName(), entry.name);
-            EXPECT_EQ(form.state.mFileIndex, (i + 1) % count);
             EXPECT_EQ(form.state.gShownCount, i + 1);
-            ASSERT_EQ(shownSize(), entry.shows);
+            ASSERT_EQ(shownSize(), showing->shows);
             const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
             ASSERT_TRUE(picture);
             const QImage shown = picture->image(picture->pixelSize());
-            if (entry.top.isValid()) {
-                EXPECT_TRUE(near(shown.pixelColor(0, 0), entry.top)) << shown.pixelColor(0, 0).name().toStdString();
+            if (showing->top.isValid()) {
+                EXPECT_LT(distance(shown.pixelColor(0, 0), showing->top), 24);
             }
-            EXPECT_TRUE(near(shown.pixelColor(0, shown.height() - 1), entry.bottom))
-                << shown.pixelColor(0, shown.height() - 1).name().toStdString();
+            EXPECT_LT(distance(shown.pixelColor(0, shown.height() - 1), showing->bottom), 24);
         }
         EXPECT_EQ(form.Form2.visible(), fitted == 1);
         stop();
