@@ -1,13 +1,10 @@
 // Decoding picture files: by content, reduced while decoding when larger than the screen, whole only
 // when shown at their own size, and ahead of time for only the very file and size asked for.
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/inotify.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QColor>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -20,9 +17,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "hostile_files.h"
 #include "platform/failure.h"
@@ -53,15 +53,11 @@ QImage waves(QSize size)
     return image;
 }
 
-struct Difference {
-    double mean = 0;
-    int largest = 0;
-};
-
-Difference difference(const QImage& a, const QImage& b)
+// The mean and the largest difference of the colour channels.
+std::pair<double, int> difference(const QImage& a, const QImage& b)
 {
-    Difference d;
     long long sum = 0;
+    int largest = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
@@ -69,11 +65,10 @@ Difference difference(const QImage& a, const QImage& b)
             for (const int channel : {std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
                                       std::abs(qBlue(p) - qBlue(q))}) {
                 sum += channel;
-                d.largest = std::max(d.largest, channel);
+                largest = std::max(largest, channel);
             }
         }
-    d.mean = static_cast<double>(sum) / (3.0 * a.width() * a.height());
-    return d;
+    return {static_cast<double>(sum) / (3.0 * a.width() * a.height()), largest};
 }
 
 QColor colourOf(const std::shared_ptr<const DecodedPicture>& picture)
@@ -83,12 +78,11 @@ QColor colourOf(const std::shared_ptr<const DecodedPicture>& picture)
 
 class Pictures : public ::testing::Test {
 protected:
-    std::string write(const QString& name, const QByteArray& bytes) const
+    std::string write(const std::string& name, const QByteArray& bytes) const
     {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return QFile::encodeName(dir.filePath(name)).toStdString();
+        const std::string path = dir.path().toStdString() + "/" + name;
+        std::ofstream(path, std::ios::binary) << bytes.toStdString();
+        return path;
     }
 
     std::shared_ptr<const DecodedPicture> load(const std::string& path)
@@ -99,35 +93,26 @@ protected:
     // New pixels in the same file, of the same length and with the same time, as if untouched.
     static void rewriteUnnoticed(const std::string& path, QColor colour)
     {
-        struct stat before {};
-        ASSERT_EQ(::stat(path.c_str(), &before), 0);
-        QFile file(QString::fromStdString(path));
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        file.write(bitmap(colour));
-        file.close();
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        const auto time = std::filesystem::last_write_time(path);
+        std::ofstream(path, std::ios::binary) << bitmap(colour).toStdString();
+        std::filesystem::last_write_time(path, time);
     }
 
     // Every colour gives a file of the same length.
     static QByteArray bitmap(QColor colour) { return hostile::solid(QSize(60, 40), colour, "BMP"); }
 
-    // Starts a decode ahead and waits until the worker has read all of the file and closed it.
-    static void aheadCompletely(const std::string& path, const std::function<void()>& start)
+    // Starts a decode ahead, the loader's unless told otherwise, and waits until the worker has read
+    // all of the file and closed it.
+    void aheadCompletely(const std::string& path, const std::function<void()>& start = {})
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
-        start();
+        start ? start() : loader.prefetch(path);
         pollfd ready{fd, POLLIN, 0};
         // A bound on waiting for a broken worker, not a measure of speed.
         const int polled = ::poll(&ready, 1, 20000);
         ::close(fd);
         ASSERT_EQ(polled, 1);
-    }
-
-    void aheadCompletely(const std::string& path)
-    {
-        aheadCompletely(path, [&] { loader.prefetch(path); });
     }
 
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -152,7 +137,6 @@ TEST_F(Pictures, SmallPicturesAreDecodedByContentAndMeasuredInTwips)
         load(write("turned.jpg", hostile::solid(QSize(40, 30), Qt::green, "JPEG").insert(2, kExifTurned)));
     ASSERT_TRUE(turned);
     EXPECT_EQ(turned->pixelSize(), QSize(30, 40));
-    EXPECT_EQ(turned->width(), 450.0f);
 }
 
 TEST_F(Pictures, FittedDrawingMatchesAFullDecodeScaledDown)
@@ -176,14 +160,14 @@ TEST_F(Pictures, FittedDrawingMatchesAFullDecodeScaledDown)
         const QImage reference = full.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         for (const QImage& drawn : {painted, picture->image(size)}) {
             ASSERT_EQ(drawn.size(), size);
-            const Difference d = difference(drawn, reference);
-            EXPECT_LT(d.mean, 2.0);
-            EXPECT_LE(d.largest, 24);
+            const auto [mean, largest] = difference(drawn, reference);
+            EXPECT_LT(mean, 2.0);
+            EXPECT_LE(largest, 24);
         }
     }
 
     // At its own size the picture is the full decode itself.
-    EXPECT_LT(difference(picture->image(natural), full).mean, 0.01);
+    EXPECT_LT(difference(picture->image(natural), full).first, 0.01);
 }
 
 TEST_F(Pictures, TurnedPictureIsReducedInItsStoredOrientation)
@@ -231,23 +215,18 @@ TEST_F(Pictures, LargePicturesThatCannotBeDecodedStillFail)
     }
 }
 
-TEST_F(Pictures, DecodeMadeAheadServesOnlyTheVersionOfTheFileItWasMadeFrom)
-{
-    const std::string path = write("a.bmp", bitmap(Qt::red));
-    aheadCompletely(path);
-    rewriteUnnoticed(path, Qt::green);
-    EXPECT_EQ(colourOf(load(path)), QColor(Qt::red)) << "the decode made ahead was not used";
-
-    // Replaced as a saving program replaces a file: a new file renamed over the old one.
-    aheadCompletely(path);
-    ASSERT_EQ(::rename(write("new.bmp", bitmap(Qt::blue)).c_str(), path.c_str()), 0);
-    EXPECT_EQ(colourOf(load(path)), QColor(Qt::blue));
-}
-
-TEST_F(Pictures, DecodeAheadOfAnotherFileIsDropped)
+TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileAndTheVersionItWasMadeFrom)
 {
     const std::string a = write("a.bmp", bitmap(Qt::red));
     const std::string b = write("b.bmp", bitmap(Qt::blue));
+    aheadCompletely(a);
+    rewriteUnnoticed(a, Qt::green);
+    EXPECT_EQ(colourOf(load(a)), QColor(Qt::red)) << "the decode made ahead was not used";
+
+    // Replaced as a saving program replaces a file: a new file renamed over the old one.
+    aheadCompletely(a);
+    ASSERT_EQ(::rename(write("new.bmp", bitmap(Qt::yellow)).c_str(), a.c_str()), 0);
+    EXPECT_EQ(colourOf(load(a)), QColor(Qt::yellow));
 
     // The next file loaded is not the one decoded ahead.
     aheadCompletely(a);
@@ -258,8 +237,8 @@ TEST_F(Pictures, DecodeAheadOfAnotherFileIsDropped)
     // A newer hint replaces the older one.
     aheadCompletely(a);
     loader.prefetch(b);
-    rewriteUnnoticed(a, Qt::yellow);
-    EXPECT_EQ(colourOf(load(a)), QColor(Qt::yellow));
+    rewriteUnnoticed(a, Qt::red);
+    EXPECT_EQ(colourOf(load(a)), QColor(Qt::red));
 }
 
 TEST_F(Pictures, DecodeAheadServesOnlyTheSizeItWasMadeFor)
