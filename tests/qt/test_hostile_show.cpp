@@ -1,0 +1,349 @@
+// The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand:
+// awkward pictures, names and entries that are no files, a folder going away under a running show,
+// a folder of fifty thousand entries, and the memory a long show holds.
+#if !defined(__SANITIZE_ADDRESS__)
+#include <malloc.h>
+#endif
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "display/window_designs.h"
+#include "engine/slide_tick.h"
+#include "hostile_files.h"
+#include "panel/form1.h"
+#include "panel/form1_design.h"
+#include "platform/qt/pixels.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_ui.h"
+#include "wiring.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace {
+
+using namespace std::string_literals;
+
+class HostileShow : public ::testing::Test {
+protected:
+    HostileShow()
+    {
+        wireEvents(form);
+        form.Me.show();
+    }
+
+    // Removed by bytes, since some names the tests write are no Unicode.
+    ~HostileShow() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    std::string path(const std::string& name) const { return folder + "/" + name; }
+
+    void write(const std::string& name, const QByteArray& bytes) const
+    {
+        std::ofstream file(path(name), std::ios::binary);
+        ASSERT_TRUE(file.write(bytes.constData(), bytes.size()).flush()) << name;
+    }
+
+    // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
+    void openFolder() { form.Dir1.setPath(folder); }
+
+    // Go, with the timer stopped again at once: the tests tick by hand.
+    void go()
+    {
+        form.cmdGo.Click.raise();
+        form.Timer1.setEnabled(false);
+        returnToEventLoop();
+    }
+
+    void tick()
+    {
+        Timer1_Timer(form);
+        returnToEventLoop();
+    }
+
+    // What the event loop does between two events; objects deleted later go too, as they do there.
+    static void returnToEventLoop()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // As the user double-clicks whichever window shows the pictures.
+    void stop() { (form.Form2.visible() ? form.Form2.DblClick : form.Picture1.DblClick).raise(); }
+
+    bool panelShown() const { return form.cmdGo.visible() && form.File1.visible() && form.Text1.visible(); }
+
+    QSize shownSize() const
+    {
+        return {platform::qt::toPixels(form.Picture1.width()), platform::qt::toPixels(form.Picture1.height())};
+    }
+
+    static std::string makeFolder()
+    {
+        std::string pattern = std::filesystem::temp_directory_path().string() + "/pixora-hostile.XXXXXX";
+        return ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+
+    const std::string folder = makeFolder();
+    platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    Form1 form{ui};
+};
+
+// A field of /proc/self/status in kilobytes (VmRSS: resident memory, VmPeak: the most address
+// space ever mapped); -1 when it cannot be read.
+long long statusKilobytes(const std::string& field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stoll(line.substr(field.size() + 1));
+    }
+    return -1;
+}
+
+// Codecs and resampling leave colours within a small rounding of what was stored.
+int distance(QColor a, QColor b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+}
+
+// Entries that are no files are put where listed pictures were. Each entry shows or is skipped
+// without blocking the tick, and the show goes on.
+TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePreviousOne)
+{
+    std::vector<hostile::Entry> list = hostile::entries();
+    const std::vector<std::pair<std::string, std::function<int(const char*)>>> notFiles = {
+        {"15 vanished.jpg", [](const char*) { return 0; }},
+        {"16 dangling.jpg", [](const char* at) { return ::symlink("gone.jpg", at); }},
+        {"17 pipe.jpg", [](const char* at) { return ::mkfifo(at, 0600); }},
+        {"18 folder.gif", [](const char* at) { return ::mkdir(at, 0700); }},
+        {"19 device.bmp", [](const char* at) { return ::symlink("/dev/zero", at); }},
+    };
+    for (const hostile::Entry& entry : list)
+        write(entry.name, entry.bytes);
+    for (const auto& [name, make] : notFiles) {
+        write(name, hostile::solid(QSize(10, 10), Qt::blue, "BMP"));
+        list.push_back({name, {}});
+    }
+    openFolder();
+    const int count = form.File1.listCount();
+    ASSERT_EQ(count, static_cast<int>(list.size()));
+    for (const auto& [name, make] : notFiles) {
+        ASSERT_EQ(::unlink(path(name).c_str()), 0) << name;
+        ASSERT_EQ(make(path(name).c_str()), 0) << name;
+    }
+    const long long peakBefore = statusKilobytes("VmPeak");
+
+    for (const int fitted : {0, 1}) {
+        SCOPED_TRACE(fitted ? "fitted onto the display window" : "on the main window");
+        form.chkReSize.setValue(fitted);
+        form.File1.setListIndex(0);
+        go();
+        const hostile::Entry* showing = nullptr;
+        for (int i = 0; i < count; ++i) {
+            const hostile::Entry& entry = list[static_cast<std::size_t>(i)];
+            SCOPED_TRACE(entry.name);
+            if (i > 0)
+                tick();
+            if (entry.shows.isValid())
+                showing = &entry;
+            EXPECT_EQ(form.File1.fileName(), entry.name);
+            EXPECT_EQ(form.state.gShownCount, i + 1);
+            ASSERT_EQ(shownSize(), showing->shows);
+            const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
+            ASSERT_TRUE(picture);
+            const QImage shown = picture->image(picture->pixelSize());
+            if (showing->top.isValid()) {
+                EXPECT_LT(distance(shown.pixelColor(0, 0), showing->top), 24);
+            }
+            EXPECT_LT(distance(shown.pixelColor(0, shown.height() - 1), showing->bottom), 24);
+        }
+        EXPECT_EQ(form.Form2.visible(), fitted == 1);
+        stop();
+        EXPECT_TRUE(panelShown());
+    }
+    // 65535 x 65535 pixels take 16 GB: a peak grown by a gigabyte means such pixels were asked for.
+    EXPECT_LT(statusKilobytes("VmPeak") - peakBefore, 1024LL * 1024);
+
+    // Listed again, the folder leaves out what is not a file.
+    openFolder();
+    EXPECT_EQ(form.File1.listCount(), count - 5);
+}
+
+// The cycle ends only if the record of names shown matches whole names.
+TEST_F(HostileShow, AwkwardNamesInRandomOrderAreEachShownOnceThenTheShowStops)
+{
+    // Each name with a picture of a size of its own, so the picture shown tells which file was read.
+    std::map<std::string, QSize> sizes;
+    for (const std::string& name : {" blank first.jpg"s, "blank last .bmp"s, "  blanks  around  .gif"s,
+                                    "new\nline.jpg"s, "caf\xe9 latin-1.jpg"s, "\xff\xfe not utf-8.bmp"s,
+                                    std::string(251, 'x') + ".jpg", QString(125, QChar(0xe9)).toStdString() + "x.gif",
+                                    "Case.jpg"s, "case.jpg"s, "CASE.JPG"s}) {
+        sizes.emplace(name, QSize(16, 10 + static_cast<int>(sizes.size())));
+        write(name, hostile::solid(sizes.at(name), Qt::darkGreen, "BMP"));
+    }
+    openFolder();
+    ASSERT_EQ(form.File1.listCount(), static_cast<int>(sizes.size()));
+    form.chkRandomPictures.setValue(1);
+
+    std::set<std::string> shown;
+    go();
+    while (form.state.mPaused == 0 && shown.size() <= sizes.size()) {
+        const std::string name = form.File1.fileName();
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(shown.insert(name).second);
+        EXPECT_EQ(shownSize(), sizes.at(name));
+        tick();
+    }
+    EXPECT_EQ(shown.size(), sizes.size());
+    EXPECT_TRUE(panelShown());
+}
+
+// The show goes on over the files it can no longer read, and stops as it always does.
+TEST_F(HostileShow, TheShowGoesOnAndStopsWhenItsFolderGoesAway)
+{
+    // A renamed folder is gone just as a deleted one is; an unmounted drive leaves its mount point
+    // behind, empty.
+    for (const bool emptied : {false, true}) {
+        SCOPED_TRACE(emptied ? "emptied" : "deleted");
+        std::filesystem::create_directory(folder);
+        for (const int height : {10, 11, 12})
+            write("f" + std::to_string(height) + ".jpg", hostile::solid(QSize(20, height), Qt::red, "JPEG"));
+        openFolder();
+        form.File1.setListIndex(0);
+        go();
+        ASSERT_EQ(shownSize(), QSize(20, 10));
+
+        std::filesystem::remove_all(folder);
+        if (emptied)
+            std::filesystem::create_directory(folder);
+        for (int i = 1; i <= 4; ++i) {
+            tick();
+            EXPECT_EQ(shownSize(), QSize(20, 10));
+            EXPECT_EQ(form.state.mFileIndex, (i + 1) % 3);
+        }
+        stop();
+        EXPECT_TRUE(panelShown());
+
+        form.chkRandomPictures.setValue(1);
+        go();
+        for (int i = 0; i < 4 && form.state.mPaused == 0; ++i)
+            tick();
+        EXPECT_EQ(form.state.mPaused, 1) << "the random cycle over the vanished files did not end";
+        EXPECT_TRUE(panelShown());
+        form.chkRandomPictures.setValue(0);
+    }
+}
+
+TEST_F(HostileShow, AFolderOfFiftyThousandIsShownFromANumberTypedToItsEndAndRoundToItsStart)
+{
+    constexpr int kCount = 50000;
+    const auto name = [](int i) { return "f" + std::to_string(i) + ".jpg"; };
+    // Links to one tiny picture, but for the last two, whose sizes tell them from any other entry.
+    write("f0.jpg", hostile::solid(QSize(2, 2), Qt::red, "JPEG"));
+    for (int i = 1; i < kCount - 2; ++i)
+        ASSERT_EQ(::link(path("f0.jpg").c_str(), path(name(i)).c_str()), 0) << name(i);
+    write(name(kCount - 2), hostile::solid(QSize(20, 10), Qt::red, "JPEG"));
+    write(name(kCount - 1), hostile::solid(QSize(20, 11), Qt::red, "JPEG"));
+    openFolder();
+    ASSERT_EQ(form.File1.listCount(), kCount);
+
+    form.Text1.GotFocus.raise();
+    form.Text1.setText("49998");
+    form.Text1.LostFocus.raise();
+    go();
+    EXPECT_EQ(form.File1.fileName(), name(kCount - 2));
+    EXPECT_EQ(shownSize(), QSize(20, 10));
+    tick();
+    EXPECT_EQ(shownSize(), QSize(20, 11));
+    stop();
+    EXPECT_NE(form.Text1.text().find("49999"), std::string::npos) << form.Text1.text();
+    EXPECT_NE(form.Text1.text().find("50000"), std::string::npos) << form.Text1.text();
+
+    go();
+    EXPECT_EQ(form.File1.fileName(), "f0.jpg");
+    EXPECT_EQ(shownSize(), QSize(2, 2));
+    EXPECT_EQ(form.state.gShownCount, 3);
+}
+
+// The memory the program holds. Under the address sanitizer that is the sanitizer's count of live
+// heap blocks: its quarantine of freed blocks, their shadow and its own bookkeeping grow the
+// resident size by tens of megabytes over a long run, whatever the program does.
+long long heldKilobytes()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<long long>(__sanitizer_get_current_allocated_bytes() / 1024);
+#else
+    malloc_trim(0);
+    return statusKilobytes("VmRSS");
+#endif
+}
+
+// Over good and bad files, stopped and started again with every option.
+TEST_F(HostileShow, ALongShowHoldsNoMoreMemoryAtItsEndThanOnceItHasMetEverySetting)
+{
+    for (const hostile::Entry& entry : hostile::entries())
+        write(entry.name, entry.bytes);
+    write("vanishing.jpg", hostile::solid(QSize(5, 5), Qt::black, "JPEG"));
+    openFolder();
+    ::unlink(path("vanishing.jpg").c_str());
+    ASSERT_EQ(form.File1.listCount(), static_cast<int>(hostile::entries().size()) + 1);
+
+    // Every twenty ticks the next of the sixteen settings of the four options, so that the first
+    // 320 ticks have met them all.
+    long long baseline = 0;
+    for (int t = 0; t < 20000; ++t) {
+        if (t % 20 == 0) {
+            stop();
+            const int round = t / 20;
+            form.chkRandomPictures.setValue(round % 2);
+            form.chkReSize.setValue(round / 2 % 2);
+            form.chkBlackOut.setValue(round / 4 % 2);
+            form.chkRandomize.setValue(round / 8 % 2);
+            go();
+        } else if (form.state.mPaused != 0) {
+            // A random cycle ended by itself; the next Go starts a new one.
+            go();
+        } else {
+            tick();
+        }
+        if (t + 1 == 320)
+            baseline = heldKilobytes();
+    }
+    stop();
+    EXPECT_TRUE(panelShown());
+
+    ASSERT_GT(baseline, 0);
+    EXPECT_LE(heldKilobytes(), baseline + 1024);
+}
+
+}  // namespace
