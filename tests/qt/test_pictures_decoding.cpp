@@ -4,9 +4,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <QColor>
 #include <QGuiApplication>
-#include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
