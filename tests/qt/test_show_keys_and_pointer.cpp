@@ -105,19 +105,6 @@ TEST_F(ShowOnQt, SpaceAndEscOnTheDisplayWindowPauseAndStopIt)
     EXPECT_TRUE(form.cmdGo.visible());
 }
 
-TEST_F(ShowOnQt, KeysForAControlOnThePictureStayWithThePanel)
-{
-    QWidget* box = widgetOf("Form1")->findChild<QWidget*>("chkRandomPictures");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
-    box->setFocus(Qt::TabFocusReason);
-    key(widgetOf("Form1"), Qt::Key_Escape);
-    key(widgetOf("Form1"), Qt::Key_Space);
-    EXPECT_EQ(form.chkRandomPictures.value(), 1);
-    EXPECT_EQ(form.state.mPaused, 1);
-    EXPECT_EQ(form.Text1.text(), "");
-    EXPECT_TRUE(box->isVisible());
-}
-
 TEST_F(ShowOnQt, PointerHidesWhileRunningAndReturnsWhenMovedOrStopped)
 {
     EXPECT_FALSE(pointerHidden(picture1()));
