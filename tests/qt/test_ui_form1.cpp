@@ -46,8 +46,9 @@ TEST_F(Form1Built, EveryControlStandsWhereDesignedAndItsOneLineCaptionFits)
         if (c.kind == ControlKind::Label) {
             const auto* label = qobject_cast<const QLabel*>(w);
             ASSERT_NE(label, nullptr) << c.name;
-            if (!label->wordWrap())
+            if (!label->wordWrap()) {
                 EXPECT_LE(textWidth(label), label->width()) << c.name;
+            }
         } else if (c.kind == ControlKind::CheckBox) {
             ASSERT_NE(qobject_cast<const QCheckBox*>(w), nullptr) << c.name;
             EXPECT_LE(w->sizeHint().width(), w->width()) << c.name;
@@ -76,10 +77,9 @@ TEST_F(Form1Built, TabWalksTheControlsInTabIndexOrder)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked.push_back(focused());
     }
-    const std::vector<std::string> expected{
-        "Picture1",      "cmdExit",     "File1",          "Text1",     "Drive1",      "Dir1",
-        "cmdGo",         "HScroll1",    "chkRandomize",   "chkLowerRight", "chkUpperRight", "chkReSize",
-        "chkBlackOut",   "chkRandomPictures", "cmdResetRandomCycle", "Picture1"};
+    const std::vector<std::string> expected{"Picture1", "cmdExit", "File1", "Text1", "Drive1", "Dir1", "cmdGo",
+        "HScroll1", "chkRandomize", "chkLowerRight", "chkUpperRight", "chkReSize", "chkBlackOut",
+        "chkRandomPictures", "cmdResetRandomCycle", "Picture1"};
     EXPECT_EQ(walked, expected);
 }
 
