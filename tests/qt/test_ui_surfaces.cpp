@@ -1,8 +1,15 @@
-// The windows and the picture box: clicks, the persistent image, geometry and closing.
+// The windows and the picture box on Qt: clicks, the persistent image, geometry and closing; then
+// the program's own handlers there: the blackout window, Space and Esc on the shown surface, the
+// focus that lets them reach it, and the pointer that hides while the show runs.
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -10,11 +17,13 @@
 #include <string>
 
 #include "display/window_designs.h"
+#include "panel/form1.h"
 #include "panel/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_window.h"
+#include "wiring.h"
 
 namespace {
 
@@ -148,6 +157,98 @@ TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
     EXPECT_FALSE(widgetOf("Form1")->isVisible());
     EXPECT_FALSE(ui.window("Form2").loaded());
     EXPECT_FALSE(ui.timer("Timer1").enabled());
+}
+
+class ShowOnQt : public Surfaces {
+protected:
+    ShowOnQt()
+    {
+        wireEvents(form);
+        form.Me.show();
+    }
+
+    // As the window system delivers a key: to whatever holds the focus in the active window.
+    static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
+    static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
+
+    void go()
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+        form.cmdGo.Click.raise();
+    }
+
+    Form1 form{ui};
+};
+
+// Checked twice, with a clearing between, so that the second window is a new one loaded anew.
+TEST_F(ShowOnQt, BlackoutCoversTheScreenBehindTheActivePanelAndTakesNoFocus)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+    for (int round = 0; round < 2; ++round) {
+        form.chkBlackOut.setValue(1);
+        QWidget* black = widgetOf("Form3");
+        ASSERT_NE(black, nullptr);
+        EXPECT_TRUE(black->isVisible()) << round;
+        EXPECT_EQ(black->frameGeometry(), QGuiApplication::primaryScreen()->geometry()) << round;
+        EXPECT_FALSE(black->isEnabled()) << round;
+        ASSERT_NE(black->windowHandle(), nullptr);
+        EXPECT_TRUE(black->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus)) << round;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1"))) << round;
+        EXPECT_FALSE(black->isActiveWindow()) << round;
+
+        form.chkBlackOut.setValue(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(widgetOf("Form3"), nullptr) << round;
+    }
+}
+
+TEST_F(ShowOnQt, SpaceAndEscOnThePictureAreAClickAndADoubleClick)
+{
+    go();
+    ASSERT_EQ(QApplication::focusWidget(), picture1()) << "the picture has no focus once the panel is gone";
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_EQ(form.state.mPaused, 1);
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_EQ(form.state.mPaused, 0);
+    // A held key repeats its press; only the first one counts.
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(picture1(), &repeated);
+    EXPECT_EQ(form.state.mPaused, 0);
+
+    key(widgetOf("Form1"), Qt::Key_Escape);
+    EXPECT_EQ(form.state.mPaused, 1);
+    EXPECT_TRUE(form.cmdGo.visible());
+    EXPECT_EQ(form.Text1.text().rfind("File ", 0), 0u);
+}
+
+TEST_F(ShowOnQt, SpaceAndEscOnTheDisplayWindowPauseAndStopIt)
+{
+    go();
+    form.Form2.show();
+    QWidget* form2 = widgetOf("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2));
+    key(form2, Qt::Key_Space);
+    EXPECT_FALSE(form.Timer1.enabled());
+    key(form2, Qt::Key_Space);
+    EXPECT_TRUE(form.Timer1.enabled());
+    key(form2, Qt::Key_Escape);
+    EXPECT_FALSE(form.Timer1.enabled());
+    EXPECT_FALSE(form2->isVisible());
+    EXPECT_TRUE(form.cmdGo.visible());
+}
+
+TEST_F(ShowOnQt, PointerHidesWhileRunningAndReturnsWhenMovedOrStopped)
+{
+    EXPECT_FALSE(pointerHidden(picture1()));
+    go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
+    QTest::mouseMove(picture1(), QPoint(20, 20));
+    EXPECT_FALSE(pointerHidden(picture1()));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_FALSE(pointerHidden(picture1()));
+    EXPECT_FALSE(pointerHidden(widgetOf("Form1")));
 }
 
 }  // namespace
