@@ -1,19 +1,15 @@
 // The screensaver held off over a private session bus: one Inhibit per run, released on stop and at the end.
 #include <QDBusConnection>
 #include <QMutex>
-#include <QMutexLocker>
 #include <QObject>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QThread>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "platform/qt/qt_session.h"
 
@@ -54,10 +50,6 @@ private:
 
 // Warnings and messages of Qt while a test runs: there must be none.
 QStringList messages;
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    messages << message;
-}
 
 // A dbus-daemon of the test's own, and the fake screensaver answering on it from a thread of its
 // own, since the session waits for the reply to its last call.
@@ -65,49 +57,45 @@ class Screensaver : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
             GTEST_SKIP() << "no dbus-daemon";
-        daemon_.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+        daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
         while (daemon_.waitForReadyRead(10000) && !daemon_.canReadLine()) {
         }
         address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
         ASSERT_FALSE(address_.isEmpty()) << "dbus-daemon gave no address";
         messages.clear();
-        previousHandler_ = qInstallMessageHandler(keepMessage);
+        previousHandler_ =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { messages << m; });
     }
 
     void TearDown() override
     {
         qInstallMessageHandler(previousHandler_);
         EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
-        if (fake_) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("screensaver"));
-            thread_.quit();
-            thread_.wait();
-        }
-        QDBusConnection::disconnectFromBus(QStringLiteral("pixora"));
+        QDBusConnection::disconnectFromBus("screensaver");
+        thread_.quit();
+        thread_.wait();
+        QDBusConnection::disconnectFromBus("pixora");
         daemon_.terminate();
         daemon_.waitForFinished();
     }
 
-    QDBusConnection bus() { return QDBusConnection::connectToBus(address_, QStringLiteral("pixora")); }
+    QDBusConnection bus() { return QDBusConnection::connectToBus(address_, "pixora"); }
 
     void offerScreensaver()
     {
-        fake_ = std::make_unique<FakeScreenSaver>();
-        fake_->moveToThread(&thread_);
+        fake_.moveToThread(&thread_);
         thread_.start();
-        QDBusConnection service = QDBusConnection::connectToBus(address_, QStringLiteral("screensaver"));
-        ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), fake_.get(),
-                                           QDBusConnection::ExportAllSlots));
-        ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
+        QDBusConnection service = QDBusConnection::connectToBus(address_, "screensaver");
+        ASSERT_TRUE(service.registerObject("/org/freedesktop/ScreenSaver", &fake_, QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(service.registerService("org.freedesktop.ScreenSaver"));
     }
 
-    QString calls() const { return fake_->calls(); }
-
-    std::unique_ptr<FakeScreenSaver> fake_;
+    QString calls() const { return fake_.calls(); }
 
 private:
+    FakeScreenSaver fake_;
     QProcess daemon_;
     QString address_;
     QThread thread_;
@@ -156,7 +144,7 @@ TEST_F(Screensaver, NoScreensaverOrNoBusIsNoFault)
         session.setShowRunning(false);
         session.setShowRunning(true);
     }
-    QtSession unconnected(QDBusConnection(QStringLiteral("no bus")));
+    QtSession unconnected(QDBusConnection("no bus"));
     unconnected.setShowRunning(true);
     unconnected.setShowRunning(false);
 }

@@ -50,8 +50,6 @@ protected:
     QtCheckBox box{{"chkReSize", ControlKind::CheckBox, "Form1", 0, 0, 3135, 255, 12, "Re-Size to fit screen"},
                    &window};
     QtTextBox text{{"Text1", ControlKind::TextBox, "Form1", 240, 720, 1935, 375, 3}, &window};
-    QtTextBox other{{"Other", ControlKind::TextBox, "Form1", 240, 1500, 1935, 375, 4}, &window};
-    // The speed bar: the slowest speed, the larger number, at the left.
     QtScrollBar bar{{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7, {}, {}, 0, 5000, 20000, 500,
                      500, 1000},
                     &window};
@@ -71,9 +69,11 @@ TEST_F(Controls, EnterReturnAndSpaceEachPressTheFocusedButton)
     }
 }
 
-TEST_F(Controls, CheckBoxValueFromCodeClicksOnlyWhenItChangesAndStaysInItsThreeStates)
+TEST_F(Controls, CheckBoxClicksOncePerChangeByUserOrCodeAndStaysInItsThreeStates)
 {
-    box.setValue(1);
+    showWindow();
+    QTest::mouseClick(box.widget(), Qt::LeftButton, {}, QPoint(8, box.widget()->height() / 2));
+    EXPECT_EQ(box.value(), 1);
     box.setValue(1);
     EXPECT_EQ(events, 1);
     EXPECT_THROW(box.setValue(3), Failure);
@@ -85,15 +85,7 @@ TEST_F(Controls, CheckBoxValueFromCodeClicksOnlyWhenItChangesAndStaysInItsThreeS
     EXPECT_EQ(box.value(), 0);
 }
 
-TEST_F(Controls, CheckBoxUserClickTogglesAndClicksOnce)
-{
-    showWindow();
-    QTest::mouseClick(box.widget(), Qt::LeftButton, {}, QPoint(8, box.widget()->height() / 2));
-    EXPECT_EQ(box.value(), 1);
-    EXPECT_EQ(events, 1);
-}
-
-TEST_F(Controls, TextFromCodeAndTypingEachChange)
+TEST_F(Controls, TextBoxChangesOncePerChangeAndReportsFocusMovingAwayAndBeingHidden)
 {
     text.setText("File  4 OF  12");
     text.setText("File  4 OF  12");
@@ -104,41 +96,20 @@ TEST_F(Controls, TextFromCodeAndTypingEachChange)
     QTest::keyClicks(text.widget(), "12");
     EXPECT_EQ(text.text(), "12");
     EXPECT_EQ(events, 4);
-}
 
-TEST_F(Controls, TextBoxReportsFocusMovingAwayAndBeingHidden)
-{
-    showWindow();
-    other.widget()->setFocus(Qt::TabFocusReason);
+    button.widget()->setFocus(Qt::TabFocusReason);
     focus.clear();
     text.widget()->setFocus(Qt::TabFocusReason);
-    other.widget()->setFocus(Qt::MouseFocusReason);
+    button.widget()->setFocus(Qt::MouseFocusReason);
     text.widget()->setFocus(Qt::TabFocusReason);
     text.setVisible(false);
     EXPECT_EQ(focus, "got lost got lost ");
     EXPECT_FALSE(text.visible());
 }
 
-TEST_F(Controls, SpeedBarRunsFromTheDesignMinimumAtTheLeftToTheMaximumAtTheRight)
-{
-    showWindow();
-    clickArrow(true);
-    EXPECT_EQ(bar.value(), 4500);
-    clickArrow(false);
-    clickArrow(false);
-    EXPECT_EQ(bar.value(), 5500);
-    EXPECT_EQ(events, 3);
-
-    qtBar()->setFocus();
-    QTest::keyClick(qtBar(), Qt::Key_Home);
-    EXPECT_EQ(bar.value(), 20000);
-    QTest::keyClick(qtBar(), Qt::Key_Right);
-    EXPECT_EQ(bar.value(), 19500);
-    QTest::keyClick(qtBar(), Qt::Key_End);
-    EXPECT_EQ(bar.value(), 500);
-}
-
-TEST_F(Controls, SpeedBarChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStaysInRange)
+// The slowest speed, the larger number, stands at the left; the value changes when a dragged thumb
+// is let go, not while it moves.
+TEST_F(Controls, SpeedBarIsMirroredAndChangesOnceFromCodeArrowsKeysOrADrop)
 {
     bar.setValue(7000);
     bar.setValue(7000);
@@ -154,6 +125,22 @@ TEST_F(Controls, SpeedBarChangesOnceFromCodeOrWhenTheDraggedThumbIsLetGoAndStays
     qtBar()->setSliderDown(false);
     EXPECT_EQ(events, 2);
     EXPECT_EQ(bar.value(), 20500 - 9000);
+
+    showWindow();
+    clickArrow(true);
+    EXPECT_EQ(bar.value(), 11000);
+    clickArrow(false);
+    clickArrow(false);
+    EXPECT_EQ(bar.value(), 12000);
+    EXPECT_EQ(events, 5);
+
+    qtBar()->setFocus();
+    QTest::keyClick(qtBar(), Qt::Key_Home);
+    EXPECT_EQ(bar.value(), 20000);
+    QTest::keyClick(qtBar(), Qt::Key_Right);
+    EXPECT_EQ(bar.value(), 19500);
+    QTest::keyClick(qtBar(), Qt::Key_End);
+    EXPECT_EQ(bar.value(), 500);
 }
 
 }  // namespace

@@ -1,22 +1,29 @@
-// Windows and the picture box: clicks, the persistent image, geometry and closing.
+// The windows and the picture box on Qt: clicks, the persistent image, geometry and closing; then
+// the program's own handlers there: the blackout window, Space and Esc on the shown surface, the
+// focus that lets them reach it, and the pointer that hides while the show runs.
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPalette>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <memory>
 #include <string>
 
 #include "display/window_designs.h"
+#include "panel/form1.h"
 #include "panel/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_window.h"
+#include "wiring.h"
 
 namespace {
 
@@ -25,16 +32,16 @@ using platform::qt::QtPicture;
 using platform::qt::QtUi;
 using platform::qt::QtWindow;
 
-// A picture of one colour; a broken one decodes to nothing.
+// A picture of one colour; one of no colour decodes to nothing.
 class SolidPicture : public QtPicture {
 public:
-    SolidPicture(QSize size, QColor color, bool broken = false) : size_(size), color_(color), broken_(broken) {}
+    SolidPicture(QSize size, QColor color) : size_(size), color_(color) {}
     platform::Twips width() const override { return static_cast<platform::Twips>(size_.width() * 15); }
     platform::Twips height() const override { return static_cast<platform::Twips>(size_.height() * 15); }
     QSize pixelSize() const override { return size_; }
     QImage image(QSize size) const override
     {
-        if (broken_)
+        if (!color_.isValid())
             return {};
         QImage image(size, QImage::Format_RGB32);
         image.fill(color_);
@@ -44,7 +51,6 @@ public:
 private:
     QSize size_;
     QColor color_;
-    bool broken_;
 };
 
 class Surfaces : public ::testing::Test {
@@ -89,18 +95,6 @@ TEST_F(Surfaces, DoubleClickIsAClickThenADoubleClickWhileAReleaseOutsideOrOnADis
     EXPECT_FALSE(form3.enabled());
 }
 
-TEST_F(Surfaces, BlackWindowIsBlackWhateverThePalette)
-{
-    const QPalette saved = QApplication::palette();
-    QPalette white = saved;
-    white.setColor(QPalette::Window, Qt::white);
-    QApplication::setPalette(white);
-    ui.window("Form3").show();
-    const QColor seen = pixel(widgetOf("Form3"), 10, 10);
-    QApplication::setPalette(saved);
-    EXPECT_EQ(seen, QColor(Qt::black));
-}
-
 TEST_F(Surfaces, PaintedImageStaysThroughHideShowAndPaintingThatFails)
 {
     auto& form2 = ui.window("Form2");
@@ -124,9 +118,10 @@ TEST_F(Surfaces, PaintedImageStaysThroughHideShowAndPaintingThatFails)
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
 
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::green), 0, 0, nan, 300), Failure);
-    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::green), 0, 0, 4e5f, 4e5f), Failure);
-    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), Qt::green, true), 0, 0, 300, 300), Failure);
+    const SolidPicture green(QSize(4, 4), Qt::green);
+    EXPECT_THROW(form2.paintPicture(green, 0, 0, nan, 300), Failure);
+    EXPECT_THROW(form2.paintPicture(green, 0, 0, 4e5f, 4e5f), Failure);
+    EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), QColor()), 0, 0, 300, 300), Failure);
     EXPECT_EQ(pixel(w, 5, 5), QColor(Qt::red));
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
 }
@@ -146,20 +141,6 @@ TEST_F(Surfaces, GeometryIsInTwipsRoundedToPixelsWithoutClamping)
     EXPECT_EQ(form2.left(), -1500);
 }
 
-TEST_F(Surfaces, PictureBoxTakesThePictureSizeAndKeepsItOnFailure)
-{
-    auto& box = ui.pictureBox("Picture1");
-    const auto green = std::make_shared<SolidPicture>(QSize(30, 20), Qt::green);
-    box.setPicture(green);
-    EXPECT_EQ(box.width(), 450);
-    EXPECT_EQ(box.height(), 300);
-    EXPECT_EQ(pixel(picture1(), 29, 19), QColor(Qt::green));
-
-    EXPECT_THROW(box.setPicture(std::make_shared<SolidPicture>(QSize(40, 40), Qt::red, true)), Failure);
-    EXPECT_EQ(box.picture(), green);
-    EXPECT_EQ(box.width(), 450);
-}
-
 TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
 {
     ui.window("Form1").show();
@@ -176,6 +157,98 @@ TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
     EXPECT_FALSE(widgetOf("Form1")->isVisible());
     EXPECT_FALSE(ui.window("Form2").loaded());
     EXPECT_FALSE(ui.timer("Timer1").enabled());
+}
+
+class ShowOnQt : public Surfaces {
+protected:
+    ShowOnQt()
+    {
+        wireEvents(form);
+        form.Me.show();
+    }
+
+    // As the window system delivers a key: to whatever holds the focus in the active window.
+    static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
+    static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
+
+    void go()
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+        form.cmdGo.Click.raise();
+    }
+
+    Form1 form{ui};
+};
+
+// Checked twice, with a clearing between, so that the second window is a new one loaded anew.
+TEST_F(ShowOnQt, BlackoutCoversTheScreenBehindTheActivePanelAndTakesNoFocus)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+    for (int round = 0; round < 2; ++round) {
+        form.chkBlackOut.setValue(1);
+        QWidget* black = widgetOf("Form3");
+        ASSERT_NE(black, nullptr);
+        EXPECT_TRUE(black->isVisible()) << round;
+        EXPECT_EQ(black->frameGeometry(), QGuiApplication::primaryScreen()->geometry()) << round;
+        EXPECT_FALSE(black->isEnabled()) << round;
+        ASSERT_NE(black->windowHandle(), nullptr);
+        EXPECT_TRUE(black->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus)) << round;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1"))) << round;
+        EXPECT_FALSE(black->isActiveWindow()) << round;
+
+        form.chkBlackOut.setValue(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(widgetOf("Form3"), nullptr) << round;
+    }
+}
+
+TEST_F(ShowOnQt, SpaceAndEscOnThePictureAreAClickAndADoubleClick)
+{
+    go();
+    ASSERT_EQ(QApplication::focusWidget(), picture1()) << "the picture has no focus once the panel is gone";
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_EQ(form.state.mPaused, 1);
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_EQ(form.state.mPaused, 0);
+    // A held key repeats its press; only the first one counts.
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(picture1(), &repeated);
+    EXPECT_EQ(form.state.mPaused, 0);
+
+    key(widgetOf("Form1"), Qt::Key_Escape);
+    EXPECT_EQ(form.state.mPaused, 1);
+    EXPECT_TRUE(form.cmdGo.visible());
+    EXPECT_EQ(form.Text1.text().rfind("File ", 0), 0u);
+}
+
+TEST_F(ShowOnQt, SpaceAndEscOnTheDisplayWindowPauseAndStopIt)
+{
+    go();
+    form.Form2.show();
+    QWidget* form2 = widgetOf("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2));
+    key(form2, Qt::Key_Space);
+    EXPECT_FALSE(form.Timer1.enabled());
+    key(form2, Qt::Key_Space);
+    EXPECT_TRUE(form.Timer1.enabled());
+    key(form2, Qt::Key_Escape);
+    EXPECT_FALSE(form.Timer1.enabled());
+    EXPECT_FALSE(form2->isVisible());
+    EXPECT_TRUE(form.cmdGo.visible());
+}
+
+TEST_F(ShowOnQt, PointerHidesWhileRunningAndReturnsWhenMovedOrStopped)
+{
+    EXPECT_FALSE(pointerHidden(picture1()));
+    go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
+    QTest::mouseMove(picture1(), QPoint(20, 20));
+    EXPECT_FALSE(pointerHidden(picture1()));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
+    key(widgetOf("Form1"), Qt::Key_Space);
+    EXPECT_FALSE(pointerHidden(picture1()));
+    EXPECT_FALSE(pointerHidden(widgetOf("Form1")));
 }
 
 }  // namespace

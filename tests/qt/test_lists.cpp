@@ -1,8 +1,10 @@
-// The drive and folder lists: which mounts are drives, the folder chain, opening, drive memory.
+// The drive, folder and file lists: which mounts are drives and which files are listed in what order,
+// the folder chain, opening and selecting, drive memory, and folders that cannot be read.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,15 +27,13 @@ namespace {
 using platform::ControlDesign;
 using platform::ControlKind;
 using platform::Failure;
-using platform::qt::Drive;
-using platform::qt::QtDirList;
-using platform::qt::QtDriveList;
+using namespace platform::qt;
 
 std::vector<std::string> names(const std::vector<Drive>& drives)
 {
     std::vector<std::string> out;
     for (const Drive& drive : drives)
-        out.push_back(platform::qt::driveName(drive));
+        out.push_back(driveName(drive));
     return out;
 }
 
@@ -54,16 +53,16 @@ TEST(Drives, OnlyDisksAndSharesAreDrives)
         "46 45 0:52 / /mnt/over rw - tmpfs tmpfs rw\n"
         "47 26 0:53 / /run/user/1000/doc rw - fuse.portal portal rw\n";
     const auto labelOf = [](const std::string& device) { return device == "/dev/sdb1" ? "HOLIDAY" : ""; };
-    const std::vector<Drive> drives = platform::qt::drivesFromMountInfo(mountInfo, labelOf);
+    const std::vector<Drive> drives = drivesFromMountInfo(mountInfo, labelOf);
 
     EXPECT_EQ(names(drives), (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
-    EXPECT_EQ(platform::qt::driveOf("/media/me/My Stick/2024", drives).mountPoint, "/media/me/My Stick");
-    EXPECT_EQ(platform::qt::driveOf("/media/me/My Sticky", drives).mountPoint, "/");
+    EXPECT_EQ(driveOf("/media/me/My Stick/2024", drives).mountPoint, "/media/me/My Stick");
+    EXPECT_EQ(driveOf("/media/me/My Sticky", drives).mountPoint, "/");
 }
 
 TEST(Drives, TheDriveListHasTheRootAndRefusesUnknownDrives)
 {
-    const std::vector<std::string> mounted = names(platform::qt::mountedDrives());
+    const std::vector<std::string> mounted = names(mountedDrives());
     ASSERT_FALSE(mounted.empty());
     EXPECT_EQ(mounted.front(), "/");
     for (const std::string& name : mounted)
@@ -81,14 +80,93 @@ TEST(Drives, TheDriveListHasTheRootAndRefusesUnknownDrives)
     EXPECT_LE(changes, 1);
 }
 
-class DirList : public ::testing::Test {
+// A folder of the test's own, by its canonical name, and a window for the lists.
+class InFolder : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) const { return folder + "/" + name; }
+
+    void touch(const std::string& name) const
+    {
+        const int fd = ::open(path(name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0) << name;
+        ::close(fd);
+    }
+
+    QTemporaryDir dir;
+    const std::string folder = canonicalFolder(QFile::encodeName(dir.path()).toStdString());
+    QWidget window;
+};
+
+const ControlDesign kFile1{"File1", ControlKind::FileList, "Form1", 5040, 1320, 2775, 2625, 2, "*.bmp;*.jpg;*.gif"};
+
+class FileList : public InFolder {};
+
+TEST_F(FileList, ListsMatchingRegularFilesIgnoringCaseSortedLikeAFileManager)
+{
+    for (const char* name : {"b.JPG", "a.bmp", "10.gif", "2.jpg", "IMG_0001.JPG", " blank .jpg", "caf\xe9.jpg",
+                             ".hidden.jpg", "notes.txt", "x.jpeg", "jpg"})
+        touch(name);
+    ASSERT_EQ(::mkdir(path("folder.jpg").c_str(), 0700), 0);
+    ASSERT_EQ(::symlink("a.bmp", path("link.gif").c_str()), 0);
+    ASSERT_EQ(::symlink("folder.jpg", path("folder link.gif").c_str()), 0);
+
+    const std::vector<std::string> expected = {" blank .jpg",  "2.jpg",        "10.gif",  "a.bmp",
+                                               "b.JPG",        "caf\xe9.jpg", "IMG_0001.JPG", "link.gif"};
+    EXPECT_EQ(listFiles(folder, kFile1.text), expected);
+    // The temporary folder removes its entries by Unicode names, which this one has not.
+    ::unlink(path("caf\xe9.jpg").c_str());
+}
+
+TEST_F(FileList, StartsOnTheCurrentFolderClicksOncePerIndexAndKeepsItsFolderOverAnUnreadableOne)
+{
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        touch(name);
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    QtFileList list(kFile1, &window);
+    QDir::setCurrent(before);
+    int clicks = 0;
+    int pathChanges = 0;
+    list.Click.connect([&clicks] { ++clicks; });
+    list.PathChange.connect([&pathChanges] { ++pathChanges; });
+    EXPECT_EQ(list.path(), folder);
+    EXPECT_EQ(list.listCount(), 3);
+    EXPECT_EQ(list.listIndex(), -1);
+
+    list.setListIndex(1);
+    list.setListIndex(1);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(list.fileName(), "b.jpg");
+    EXPECT_THROW(list.setListIndex(3), Failure);
+    EXPECT_THROW(list.setListIndex(-2), Failure);
+    EXPECT_EQ(list.listIndex(), 1);
+    EXPECT_EQ(clicks, 2);
+    list.setListIndex(-1);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(list.fileName(), "");
+    EXPECT_EQ(list.entry(2), "c.jpg");
+    EXPECT_THROW(list.entry(3), Failure);
+
+    list.setPath(folder);
+    list.setListIndex(0);
+    EXPECT_EQ(pathChanges, 1);
+    const std::string removed = path("removed");
+    ASSERT_EQ(::mkdir(removed.c_str(), 0700), 0);
+    ASSERT_EQ(::rmdir(removed.c_str()), 0);
+    EXPECT_THROW(list.setPath(removed), Failure);
+    EXPECT_THROW(list.setPath(path("a.jpg")), Failure);
+    EXPECT_EQ(pathChanges, 1);
+    EXPECT_EQ(list.path(), folder);
+    EXPECT_EQ(list.fileName(), "a.jpg");
+}
+
+class DirList : public InFolder {
 protected:
     void SetUp() override
     {
-        root = platform::qt::canonicalFolder(QFile::encodeName(dir.path()).toStdString());
         for (const char* sub : {"a", "a/b", "a/10", "a/2", "a/.hidden"})
-            ASSERT_EQ(::mkdir((root + "/" + sub).c_str(), 0700), 0);
-        ::close(::open((root + "/a/x.jpg").c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+            ASSERT_EQ(::mkdir(path(sub).c_str(), 0700), 0);
+        touch("a/x.jpg");
         list.Change.connect([this] { ++changes; });
         window.resize(400, 400);
         window.show();
@@ -111,25 +189,22 @@ protected:
         QTest::mouseRelease(tree()->viewport(), Qt::LeftButton, {}, at);
     }
 
-    QTemporaryDir dir;
-    std::string root;
-    QWidget window;
     QtDirList list{{"Dir1", ControlKind::DirList, "Form1", 0, 0, 6000, 6000, 5}, &window};
     int changes = 0;
 };
 
 TEST_F(DirList, ShowsTheChainFromTheRootThenTheSortedSubFolders)
 {
-    list.setPath(root + "/a/../a");
+    list.setPath(path("a/../a"));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(list.path(), root + "/a");
+    EXPECT_EQ(list.path(), path("a"));
 
     QStringList chain;
     for (const QTreeWidgetItem* item = tree()->currentItem(); item != nullptr; item = item->parent())
         chain.prepend(item->text(0));
     EXPECT_EQ(chain.front(), "/");
     EXPECT_EQ(chain.back(), "a");
-    EXPECT_EQ(chain.size(), QString::fromStdString(root).count('/') + 2);
+    EXPECT_EQ(chain.size(), QString::fromStdString(folder).count('/') + 2);
 
     QStringList children;
     for (int i = 0; i < tree()->currentItem()->childCount(); ++i)
@@ -139,12 +214,12 @@ TEST_F(DirList, ShowsTheChainFromTheRootThenTheSortedSubFolders)
 
 TEST_F(DirList, AClickSelectsWhileADoubleClickOrEnterOpens)
 {
-    list.setPath(root + "/a");
+    list.setPath(path("a"));
     QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(shown("b")).center());
-    EXPECT_EQ(list.path(), root + "/a");
+    EXPECT_EQ(list.path(), path("a"));
 
     doubleClick("b");
-    EXPECT_EQ(list.path(), root + "/a/b");
+    EXPECT_EQ(list.path(), path("a/b"));
     EXPECT_EQ(changes, 2);
 
     tree()->setCurrentItem(tree()->topLevelItem(0));
@@ -155,28 +230,28 @@ TEST_F(DirList, AClickSelectsWhileADoubleClickOrEnterOpens)
 
 TEST_F(DirList, AFolderThatCannotBeOpenedLeavesTheListAsItWas)
 {
-    list.setPath(root + "/a");
-    ASSERT_EQ(::rmdir((root + "/a/b").c_str()), 0);
+    list.setPath(path("a"));
+    ASSERT_EQ(::rmdir(path("a/b").c_str()), 0);
     doubleClick("b");
-    EXPECT_THROW(list.setPath(root + "/a/b"), Failure);
-    EXPECT_THROW(list.setPath(root + "/a/x.jpg"), Failure);
+    EXPECT_THROW(list.setPath(path("a/b")), Failure);
+    EXPECT_THROW(list.setPath(path("a/x.jpg")), Failure);
     EXPECT_THROW(list.setPath(""), Failure);
 
-    EXPECT_EQ(list.path(), root + "/a");
+    EXPECT_EQ(list.path(), path("a"));
     EXPECT_NE(shown("10"), nullptr);
     EXPECT_EQ(changes, 1);
 }
 
 TEST_F(DirList, ADriveNameGoesBackToTheFolderLastVisitedOnIt)
 {
-    list.setPath(root + "/a/10");
-    list.setPath(platform::qt::driveName(platform::qt::driveOf(root, platform::qt::mountedDrives())));
-    EXPECT_EQ(list.path(), root + "/a/10");
+    list.setPath(path("a/10"));
+    list.setPath(driveName(driveOf(folder, mountedDrives())));
+    EXPECT_EQ(list.path(), path("a/10"));
     EXPECT_EQ(changes, 2);
 
-    ASSERT_EQ(::rmdir((root + "/a/10").c_str()), 0);
-    const Drive drive = platform::qt::driveOf(root, platform::qt::mountedDrives());
-    list.setPath(platform::qt::driveName(drive));
+    ASSERT_EQ(::rmdir(path("a/10").c_str()), 0);
+    const Drive drive = driveOf(folder, mountedDrives());
+    list.setPath(driveName(drive));
     EXPECT_EQ(list.path(), drive.mountPoint);
 }
 
