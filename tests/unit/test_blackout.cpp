@@ -12,7 +12,7 @@ using Blackout = ShowTest;
 TEST_F(Blackout, CoversTheScreenBehindForm1AndMeasuresItAgainAfterClearing)
 {
     for (const float width : {12000.0f, 16000.0f}) {
-        ui.screen().resize(width, 9000);
+        ui.screen().width_ = width;
         f.chkBlackOut.setValue(1);
         EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1", "Form3"));
         EXPECT_EQ(f.Form3.left(), 0);

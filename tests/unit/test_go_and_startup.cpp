@@ -20,7 +20,7 @@ TEST_F(GoAndStartup, StartsHeldWithThePanelCentredToTheHalfTwip)
     openPictures("/pics", {"a.bmp"});
     ui.journal.clear();
     tick();
-    EXPECT_THAT(ui.journal.entries(), IsEmpty());
+    EXPECT_THAT(ui.journal, IsEmpty());
 }
 
 TEST_F(GoAndStartup, GoHidesThePanelAndShowsTheStartPictureAtOnce)

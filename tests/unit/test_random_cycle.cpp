@@ -59,7 +59,7 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
 
     ui.journal.clear();
     tick();
-    EXPECT_THAT(ui.journal.entries(), IsEmpty());
+    EXPECT_THAT(ui.journal, IsEmpty());
 }
 
 TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
