@@ -43,13 +43,6 @@ void FakeDirList::setPath(const std::string& path)
     assign(path_, path, Change);
 }
 
-const std::vector<std::string>& FakeFileList::entries() const
-{
-    static const std::vector<std::string> none;
-    const auto found = folders_.find(path_);
-    return found == folders_.end() ? none : found->second;
-}
-
 void FakeFileList::setPath(const std::string& path)
 {
     if (path != path_)
@@ -121,16 +114,6 @@ platform::PicturePtr FakePictureLoader::load(const std::string& path)
     return found->second;
 }
 
-double FakeRandom::next()
-{
-    if (queue_.empty())
-        return 0.0;
-    const double number = queue_.front();
-    if (queue_.size() > 1)
-        queue_.pop_front();
-    return number;
-}
-
 FakeUi::FakeUi()
 {
     for (const auto* design : {&panel::form1Design(), &display::form2Design(), &display::form3Design()}) {
@@ -172,14 +155,13 @@ std::unique_ptr<Object> FakeUi::makeControl(const platform::ControlDesign& d)
 
 std::vector<std::string> FakeUi::frontToBack() const
 {
-    std::vector<const FakeWindow*> shown;
-    std::copy_if(windows_.begin(), windows_.end(), std::back_inserter(shown),
-                 [](const FakeWindow* window) { return window->loaded() && window->visible(); });
-    std::sort(shown.begin(), shown.end(),
+    std::vector<const FakeWindow*> windows = windows_;
+    std::sort(windows.begin(), windows.end(),
               [](const FakeWindow* a, const FakeWindow* b) { return a->lastShown() > b->lastShown(); });
     std::vector<std::string> names;
-    for (const FakeWindow* window : shown)
-        names.push_back(window->name());
+    for (const FakeWindow* window : windows)
+        if (window->loaded() && window->visible())
+            names.push_back(window->name());
     return names;
 }
 

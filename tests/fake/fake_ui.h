@@ -1,8 +1,8 @@
 // The whole platform in memory, built from the program's own window designs.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -148,7 +148,10 @@ struct FakeFileList : FakeControl<platform::FileList> {
     void setListIndex(int index) override;
     std::string fileName() const override { return index_ < 0 ? "" : entry(index_); }
     std::string entry(int index) const override;
-    const std::vector<std::string>& entries() const;
+    std::vector<std::string> entries() const
+    {
+        return folders_.count(path_) ? folders_.at(path_) : std::vector<std::string>{};
+    }
     const Folders& folders_;
     std::string pattern_;
     std::string path_ = "/";
@@ -166,10 +169,10 @@ public:
     // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
     void failOn(const std::string& operation) { failing_.insert(operation); }
 
-    platform::Twips left() const override { return use(s_.left); }
-    platform::Twips top() const override { return use(s_.top); }
-    platform::Twips width() const override { return use(s_.width); }
-    platform::Twips height() const override { return use(s_.height); }
+    platform::Twips left() const override { load(); return s_.left; }
+    platform::Twips top() const override { load(); return s_.top; }
+    platform::Twips width() const override { load(); return s_.width; }
+    platform::Twips height() const override { load(); return s_.height; }
     void setLeft(platform::Twips left) override { act("setLeft", text(left)); s_.left = left; }
     void setTop(platform::Twips top) override { act("setTop", text(top)); s_.top = top; }
     void setWidth(platform::Twips width) override { act("setWidth", text(width)); s_.width = width; }
@@ -197,12 +200,6 @@ private:
         std::uint64_t lastShown = 0;
     };
     void load() const;
-    template <class T>
-    const T& use(const T& value) const
-    {
-        load();
-        return value;
-    }
     void act(const std::string& operation, const std::string& args = {});
 
     const platform::WindowDesign& design_;
@@ -241,12 +238,13 @@ struct FakeMessageBox : platform::MessageBox {
     Journal& journal_;
 };
 
-// Returns the scripted numbers in order, then the last one for ever (0 when none was scripted).
+// Returns the numbers last scripted in order, then the last one for ever (0 when none was scripted).
 struct FakeRandom : platform::Random {
-    void script(const std::vector<double>& numbers) { queue_.insert(queue_.end(), numbers.begin(), numbers.end()); }
+    void script(std::vector<double> numbers) { numbers_ = std::move(numbers); next_ = 0; }
     void reseed() override {}
-    double next() override;
-    std::deque<double> queue_;
+    double next() override { return numbers_.empty() ? 0.0 : numbers_[std::min(next_++, numbers_.size() - 1)]; }
+    std::vector<double> numbers_;
+    std::size_t next_ = 0;
 };
 
 struct FakeSession : platform::Session {

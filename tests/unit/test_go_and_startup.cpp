@@ -6,7 +6,6 @@
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 using GoAndStartup = ShowTest;
 
@@ -16,11 +15,6 @@ TEST_F(GoAndStartup, StartsHeldWithThePanelCentredToTheHalfTwip)
     EXPECT_EQ(f.Me.left(), 1905);  // (12000 - 8190) / 2
     EXPECT_EQ(f.Me.top(), 1717.5f);
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
-
-    openPictures("/pics", {"a.bmp"});
-    ui.journal.clear();
-    tick();
-    EXPECT_THAT(ui.journal, IsEmpty());
 }
 
 TEST_F(GoAndStartup, GoHidesThePanelAndShowsTheStartPictureAtOnce)

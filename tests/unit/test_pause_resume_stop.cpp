@@ -95,10 +95,7 @@ TEST_F(PauseResumeStop, BothDoubleClicksBringForm1UpToThePanelSize)
             f.Me.setHeight(row.height);
             f.Picture1.setWidth(row.width - 5);
             f.Picture1.setHeight(row.height - 5);
-            if (onForm2)
-                doubleClick(f.Form2);
-            else
-                doubleClick(f.Picture1);
+            onForm2 ? doubleClick(f.Form2) : doubleClick(f.Picture1);
             EXPECT_EQ(f.Me.width(), row.newWidth);
             EXPECT_EQ(f.Me.height(), row.newHeight);
             EXPECT_EQ(f.Picture1.width(), row.pictureWidth);
