@@ -1,5 +1,6 @@
 // Clicks and double clicks on the two picture surfaces: pause, resume and stop.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -57,21 +58,14 @@ TEST_F(PauseResumeStop, DoubleClickOnThePictureStopsRunningOrPausedShows)
 TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)
 {
     openPictures("/twelve", std::vector<std::string>(12, "x.bmp"));
-    const struct {
-        int random, shownCount, selected;
-        std::string text;
-    } rows[] = {
-        {1, 3, 7, "File  3 OF  12"},
-        {0, 3, 4, "File  4 OF  12"},
-        {0, 3, -1, "File -1 OF  12"},
-    };
-    for (const auto& row : rows) {
-        f.chkRandomPictures.setValue(row.random);
-        f.state.gShownCount = row.shownCount;
-        f.File1.setListIndex(row.selected);
+    f.state.gShownCount = 3;
+    for (const auto& [random, selected, text] :
+         {std::tuple{1, 7, "File  3 OF  12"}, {0, 4, "File  4 OF  12"}, {0, -1, "File -1 OF  12"}}) {
+        f.chkRandomPictures.setValue(random);
+        f.File1.setListIndex(selected);
         f.state.mFileIndex = 9;
         doubleClick(f.Picture1);
-        EXPECT_EQ(f.Text1.text(), row.text);
+        EXPECT_EQ(f.Text1.text(), text);
         EXPECT_EQ(f.state.mFileIndex, 9);  // the text is written without focus
     }
     openFolder("/empty", {});
@@ -139,6 +133,7 @@ TEST_F(PauseResumeStop, RandomCycleEndingOnForm2LeavesTheLastPictureThere)
     ui.journal.clear();
     tick();
     EXPECT_THAT(ui.journal, IsEmpty());
+    EXPECT_TRUE(f.Timer1.enabled());
 
     doubleClick(f.Form2);
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
