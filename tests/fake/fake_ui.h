@@ -1,27 +1,265 @@
 // The whole platform in memory, built from the program's own window designs.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "fake/fake_controls.h"
-#include "fake/fake_lists.h"
-#include "fake/fake_system.h"
-#include "fake/fake_window.h"
-#include "fake/probe.h"
+#include "platform/design.h"
 #include "platform/failure.h"
 #include "platform/ui.h"
 
 namespace fake {
 
+// What was done to the windows, the pictures and the message box, in order: "Form2.show",
+// "Pictures.load /pics/a.bmp", "Form2.paintPicture /pics/a.bmp 0 0 11500 6250". Reads are not recorded.
+struct Journal : std::vector<std::string> {
+    // The entries that begin with prefix: "Form2." gives everything done to Form2.
+    std::vector<std::string> startingWith(const std::string& prefix) const;
+};
+
+// Twips as the journal writes them: exact, so a half twip shows as ".5".
+std::string text(platform::Twips twips);
+
+struct FakePicture : platform::Picture {
+    FakePicture(std::string file, platform::Twips width, platform::Twips height)
+        : path(std::move(file)), width_(width), height_(height) {}
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
+    std::string path;
+    platform::Twips width_, height_;
+};
+
+// The file a picture was loaded from, or "" for none.
+inline std::string pathOf(const platform::PicturePtr& picture)
+{
+    return picture ? static_cast<const FakePicture&>(*picture).path : "";
+}
+
+// Whatever the fake UI can find by name.
+struct Object {
+    virtual ~Object() = default;
+};
+
+// Setting a value raises the control's event only when the value changes.
+template <class Interface>
+struct FakeControl : Interface, Object {
+    bool visible() const override { return visible_; }
+    void setVisible(bool on) override { visible_ = on; }
+    template <class T>
+    static void assign(T& slot, const T& value, const platform::Event& event)
+    {
+        if (slot == value)
+            return;
+        slot = value;
+        event.raise();
+    }
+    bool visible_ = true;
+};
+
+using FakeCommandButton = FakeControl<platform::CommandButton>;
+
+// A check box or a scroll bar.
+template <class Interface, platform::Event Interface::*event>
+struct FakeValue : FakeControl<Interface> {
+    explicit FakeValue(int value) : value_(value) {}
+    int value() const override { return value_; }
+    void setValue(int value) override { this->assign(value_, value, this->*event); }
+    int value_;
+};
+using FakeCheckBox = FakeValue<platform::CheckBox, &platform::CheckBox::Click>;
+using FakeScrollBar = FakeValue<platform::ScrollBar, &platform::ScrollBar::Change>;
+
+struct FakeLabel : FakeControl<platform::Label> {
+    explicit FakeLabel(std::string caption) : caption_(std::move(caption)) {}
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+    std::string caption_;
+};
+
+struct FakeTextBox : FakeControl<platform::TextBox> {
+    explicit FakeTextBox(std::string text) : text_(std::move(text)) {}
+    std::string text() const override { return text_; }
+    void setText(const std::string& text) override { assign(text_, text, Change); }
+    std::string text_;
+};
+
+struct FakeTimer : platform::Timer, Object {
+    explicit FakeTimer(int interval) : interval_(interval) {}
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool on) override { enabled_ = on; }
+    int interval() const override { return interval_; }
+    void setInterval(int ms) override { interval_ = ms; }
+    // One interval has passed: Tick is raised only while the timer is enabled, as on the desktop.
+    void fire() const
+    {
+        if (enabled_)
+            Tick.raise();
+    }
+    bool enabled_ = true;
+    int interval_;
+};
+
+// Sizes itself to the picture, as the program's picture box does.
+struct FakePictureBox : FakeControl<platform::PictureBox> {
+    FakePictureBox(platform::Twips width, platform::Twips height) : width_(width), height_(height) {}
+    platform::PicturePtr picture() const override { return picture_; }
+    void setPicture(platform::PicturePtr picture) override;
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
+    void setWidth(platform::Twips width) override { width_ = width; }
+    void setHeight(platform::Twips height) override { height_ = height; }
+    platform::PicturePtr picture_;
+    platform::Twips width_, height_;
+};
+
+// Each folder that exists, with the entries the file list shows for it, in list order. A drive is
+// a folder named as the drive list names it ("/", "/media/usb").
+using Folders = std::map<std::string, std::vector<std::string>>;
+
+struct FakeDriveList : FakeControl<platform::DriveList> {
+    std::string drive() const override { return drive_; }
+    void setDrive(const std::string& drive) override { assign(drive_, drive, Change); }
+    std::string drive_ = "/";
+};
+
+// Opens only folders of the model, so a drive missing from it is a drive that is not ready.
+struct FakeDirList : FakeControl<platform::DirList> {
+    explicit FakeDirList(const Folders& folders) : folders_(folders) {}
+    std::string path() const override { return path_; }
+    void setPath(const std::string& path) override;
+    const Folders& folders_;
+    std::string path_ = "/";
+};
+
+struct FakeFileList : FakeControl<platform::FileList> {
+    FakeFileList(const Folders& folders, std::string pattern) : folders_(folders), pattern_(std::move(pattern)) {}
+    std::string path() const override { return path_; }
+    void setPath(const std::string& path) override;
+    std::string pattern() const override { return pattern_; }
+    int listCount() const override { return static_cast<int>(entries().size()); }
+    int listIndex() const override { return index_; }
+    void setListIndex(int index) override;
+    std::string fileName() const override { return index_ < 0 ? "" : entry(index_); }
+    std::string entry(int index) const override;
+    std::vector<std::string> entries() const
+    {
+        return folders_.count(path_) ? folders_.at(path_) : std::vector<std::string>{};
+    }
+    const Folders& folders_;
+    std::string pattern_;
+    std::string path_ = "/";
+    int index_ = -1;
+};
+
+// Geometry in exact twips. Every operation but asking loaded(), visible() or enabled() loads the
+// window first: recorded as "load", then Load is raised, once.
+class FakeWindow : public platform::Window, public Object {
+public:
+    // shows counts the shows of every window, so the one shown last is the one in front.
+    FakeWindow(const platform::WindowDesign& design, Journal& journal, std::uint64_t& shows)
+        : design_(design), journal_(journal), shows_(shows) {}
+    const std::string& name() const { return design_.name; }
+    // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
+    void failOn(const std::string& operation) { failing_.insert(operation); }
+
+    platform::Twips left() const override { load(); return s_.left; }
+    platform::Twips top() const override { load(); return s_.top; }
+    platform::Twips width() const override { load(); return s_.width; }
+    platform::Twips height() const override { load(); return s_.height; }
+    void setLeft(platform::Twips left) override { act("setLeft", text(left)); s_.left = left; }
+    void setTop(platform::Twips top) override { act("setTop", text(top)); s_.top = top; }
+    void setWidth(platform::Twips width) override { act("setWidth", text(width)); s_.width = width; }
+    void setHeight(platform::Twips height) override { act("setHeight", text(height)); s_.height = height; }
+
+    bool loaded() const override { return loaded_; }
+    bool visible() const override { return s_.visible; }
+    bool enabled() const override { return s_.enabled; }
+    void show() override;
+    void hide() override { act("hide"); s_.visible = false; }
+    void setEnabled(bool on) override { act("setEnabled", on ? "true" : "false"); s_.enabled = on; }
+    void unload() override;
+    void paintPicture(const platform::Picture& picture, platform::Twips x, platform::Twips y,
+                      platform::Twips width, platform::Twips height) override;
+    void refresh() override { act("refresh"); }
+
+    // The ordinal of the window's last show among all shows; 0 when not shown since loaded.
+    std::uint64_t lastShown() const { return s_.lastShown; }
+
+private:
+    // What unloading forgets.
+    struct State {
+        platform::Twips left = 0, top = 0, width, height;
+        bool visible = false, enabled = true;
+        std::uint64_t lastShown = 0;
+    };
+    void load() const;
+    void act(const std::string& operation, const std::string& args = {});
+
+    const platform::WindowDesign& design_;
+    Journal& journal_;
+    std::uint64_t& shows_;
+    std::set<std::string> failing_;
+    mutable bool loaded_ = false;
+    State s_{0, 0, design_.clientWidth, design_.clientHeight};
+};
+
+// Serves the pictures added to it; any other path fails as an unreadable file.
+struct FakePictureLoader : platform::PictureLoader {
+    explicit FakePictureLoader(Journal& journal) : journal_(journal) {}
+    void add(const std::string& path, platform::Twips width, platform::Twips height)
+    {
+        files_[path] = std::make_shared<FakePicture>(path, width, height);
+    }
+    platform::PicturePtr load(const std::string& path) override;
+    void prefetch(const std::string& path) override { journal_.push_back("Pictures.prefetch " + path); }
+    Journal& journal_;
+    std::map<std::string, platform::PicturePtr> files_;
+};
+
+struct FakeScreen : platform::Screen {
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
+    platform::Twips width_ = 12000, height_ = 9000;
+};
+
+struct FakeMessageBox : platform::MessageBox {
+    explicit FakeMessageBox(Journal& journal) : journal_(journal) {}
+    void show(const std::string& text, const std::string& title) override
+    {
+        journal_.push_back("MsgBox.show " + text + " | " + title);
+    }
+    Journal& journal_;
+};
+
+// Returns the numbers last scripted in order, then the last one for ever (0 when none was scripted).
+struct FakeRandom : platform::Random {
+    void script(std::vector<double> numbers) { numbers_ = std::move(numbers); next_ = 0; }
+    void reseed() override {}
+    double next() override { return numbers_.empty() ? 0.0 : numbers_[std::min(next_++, numbers_.size() - 1)]; }
+    std::vector<double> numbers_;
+    std::size_t next_ = 0;
+};
+
+struct FakeSession : platform::Session {
+    void setShowRunning(bool running) override { lastTold = running; }
+    std::optional<bool> lastTold;
+};
+
+struct FakeProgram : platform::Program {
+    void end() override {}
+};
+
 class FakeUi : public platform::Ui {
 public:
     FakeUi();
 
-    // Every change made through the platform, in order.
     Journal journal;
     // The folders that exist; a test fills them.
     Folders folders;
@@ -49,26 +287,25 @@ public:
     std::vector<std::string> frontToBack() const;
 
 private:
-    Probe* object(const std::string& name);
     // Throws for a name the fake was not built with, or one of another kind.
     template <class Fake>
     Fake& find(const std::string& name)
     {
-        if (auto* fake = dynamic_cast<Fake*>(object(name)))
+        const auto found = objects_.find(name);
+        if (auto* fake = found == objects_.end() ? nullptr : dynamic_cast<Fake*>(found->second.get()))
             return *fake;
         throw platform::Failure("no " + name + " of that kind");
     }
-    void build(const platform::WindowDesign& design);
-    std::unique_ptr<Probe> makeControl(const platform::ControlDesign& design);
+    std::unique_ptr<Object> makeControl(const platform::ControlDesign& design);
 
-    FakeScreen screen_{journal};
+    FakeScreen screen_;
     FakePictureLoader pictures_{journal};
     FakeMessageBox messageBox_{journal};
-    FakeRandom random_{journal};
-    FakeProgram program_{journal};
+    FakeRandom random_;
+    FakeProgram program_;
     FakeSession session_;
     std::uint64_t shows_ = 0;
-    std::map<std::string, std::unique_ptr<Probe>> objects_;
+    std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> windows_;
 };
 

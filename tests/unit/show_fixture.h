@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,7 @@ protected:
     // Where the entry first stands in the journal; past its end when it is not there.
     std::size_t journalAt(const std::string& entry) const
     {
-        const std::vector<std::string>& entries = ui.journal.entries();
-        return static_cast<std::size_t>(std::find(entries.begin(), entries.end(), entry) - entries.begin());
+        return static_cast<std::size_t>(std::find(ui.journal.begin(), ui.journal.end(), entry) - ui.journal.begin());
     }
 
     std::string shownPicture() const { return fake::pathOf(f.Picture1.picture()); }
@@ -52,11 +52,10 @@ protected:
     // The seventeen controls that Go hides and a stop shows again.
     void expectPanel(bool visible)
     {
-        const platform::Control* const panel[] = {
-            &f.HScroll1, &f.cmdGo, &f.Dir1, &f.Drive1, &f.Text1, &f.File1, &f.cmdExit, &f.cmdResetRandomCycle,
-            &f.chkRandomPictures, &f.chkBlackOut, &f.chkReSize, &f.chkUpperRight, &f.chkLowerRight,
-            &f.chkRandomize, &f.Label3, &f.Label2, &f.Label1};
-        for (const platform::Control* control : panel)
+        for (const platform::Control* control : std::initializer_list<const platform::Control*>{
+                 &f.HScroll1, &f.cmdGo, &f.Dir1, &f.Drive1, &f.Text1, &f.File1, &f.cmdExit, &f.cmdResetRandomCycle,
+                 &f.chkRandomPictures, &f.chkBlackOut, &f.chkReSize, &f.chkUpperRight, &f.chkLowerRight,
+                 &f.chkRandomize, &f.Label3, &f.Label2, &f.Label1})
             EXPECT_EQ(control->visible(), visible);
     }
 

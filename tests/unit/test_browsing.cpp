@@ -64,11 +64,9 @@ TEST_F(Browsing, TypedNumberMovesTheStartIndexOnlyWhileTheBoxHasTheFocus)
     EXPECT_EQ(f.state.mFileIndex, 3);
 
     f.Text1.GotFocus.raise();
-    const std::vector<std::pair<std::string, int>> typing = {
-        {"12", 12}, {"File  3 OF  12", 0}, {"5", 5}, {"99999999999", 5}, {"-2", -2}};
-    for (const auto& [text, index] : typing) {
+    for (const auto& [text, index] : {std::pair{"12", 12}, {"99999999999", 12}, {"-2", -2}}) {
         f.Text1.setText(text);
-        EXPECT_EQ(f.state.mFileIndex, index) << '"' << text << '"';
+        EXPECT_EQ(f.state.mFileIndex, index) << text;
     }
 
     f.Text1.LostFocus.raise();

@@ -50,40 +50,33 @@ TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
         EXPECT_EQ(readTypedNumber(row.text), row.index) << '"' << row.text << '"';
 }
 
-std::string randomBytes(std::mt19937& rng, int maxLength)
+// Random text of up to maxLength characters from the alphabet.
+std::string randomText(std::mt19937& rng, const std::string& alphabet, std::size_t maxLength)
 {
-    std::uniform_int_distribution<int> length(0, maxLength), byte(0, 255);
-    std::string text(static_cast<std::size_t>(length(rng)), '\0');
+    std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), '\0');
     for (char& c : text)
-        c = static_cast<char>(byte(rng));
-    return text;
-}
-
-// Random text from the characters that matter to the reader, so that many texts are numbers.
-std::string randomNumberish(std::mt19937& rng)
-{
-    static const std::string alphabet = "0123456789+-.eEdD&HhOo \tx";
-    std::uniform_int_distribution<int> length(0, 12);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    std::string text;
-    for (int n = length(rng); n > 0; --n)
-        text += alphabet[pick(rng)];
+        c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
     return text;
 }
 
 TEST(NumberReader, AnyTextReadsWithoutErrorAndOnlyItsNumberCounts)
 {
+    std::string anyByte(256, '\0');
+    for (std::size_t b = 0; b < anyByte.size(); ++b)
+        anyByte[b] = static_cast<char>(b);
+    // Half the texts only from the characters that matter to the reader, so that many are numbers.
+    const std::string numberish = "0123456789+-.eEdD&HhOo \tx";
     std::mt19937 rng(20240611);
     std::uniform_int_distribution<std::int32_t> anyIndex(INT32_MIN, INT32_MAX);
     for (int i = 0; i < 20000; ++i) {
-        const std::string text = i % 2 == 0 ? randomBytes(rng, 24) : randomNumberish(rng);
+        const std::string text = randomText(rng, i % 2 == 0 ? anyByte : numberish, i % 2 == 0 ? 24 : 12);
         std::optional<std::int32_t> read;
         ASSERT_NO_THROW(read = readTypedNumber(text));
         EXPECT_EQ(readTypedNumber(" \t\n " + text), read) << "leading blanks before " << PrintToString(text);
 
         // Whatever follows a whole number that cannot continue it is ignored, bytes of any value.
         const std::int32_t index = anyIndex(rng);
-        const std::string tail = randomBytes(rng, 8);
+        const std::string tail = randomText(rng, anyByte, 8);
         const std::string number = std::to_string(index);
         if (tail.empty() || std::string("0123456789.eEdD \t\n").find(tail[0]) != std::string::npos)
             continue;

@@ -61,7 +61,6 @@ TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
         {"chkLowerRight", 13995, 9995, {0, 0}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.box) + " " + std::to_string(row.pictureWidth));
         for (platform::CheckBox* box : {&f.chkRandomize, &f.chkLowerRight, &f.chkUpperRight})
             box->setValue(0);
         if (*row.box)

@@ -1,5 +1,5 @@
 // What the desktop is told after each event: a show runs only while pictures change with the panel away.
-#include <string>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -13,53 +13,39 @@ class ShowRunning : public ShowTest {
 protected:
     ShowRunning() { openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"}); }
 
-    // Runs the user's events in order; after each, the session must have last been told `running`.
-    void expectSteps(const std::vector<std::pair<std::string, bool>>& steps)
+    // Runs the user's events in order; each must tell the session whether a show now runs.
+    void expectSteps(const std::vector<std::pair<std::function<void()>, bool>>& steps)
     {
-        for (const auto& [event, expected] : steps) {
-            run(event);
-            const std::vector<bool>& calls = ui.session().calls;
-            ASSERT_FALSE(calls.empty()) << "nothing told after " << event;
-            EXPECT_EQ(calls.back(), expected) << "after " << event;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            ui.session().lastTold.reset();
+            steps[i].first();
+            EXPECT_EQ(ui.session().lastTold, steps[i].second) << "step " << i;
         }
     }
 
-    void run(const std::string& event)
-    {
-        if (event == "Go")
-            f.cmdGo.Click.raise();
-        else if (event == "click")
-            f.Picture1.Click.raise();
-        else if (event == "double click")
-            doubleClick(f.Picture1);
-        else if (event == "Form2 click")
-            f.Form2.Click.raise();
-        else if (event == "Form2 double click")
-            doubleClick(f.Form2);
-        else if (event == "tick")
-            tick();
-        else
-            FAIL() << "no such event " << event;
-    }
+    const std::function<void()> go = [this] { f.cmdGo.Click.raise(); };
+    const std::function<void()> click = [this] { f.Picture1.Click.raise(); };
+    const std::function<void()> stop = [this] { doubleClick(f.Picture1); };
+    const std::function<void()> form2Click = [this] { f.Form2.Click.raise(); };
+    const std::function<void()> form2Stop = [this] { doubleClick(f.Form2); };
+    const std::function<void()> interval = [this] { tick(); };
 };
 
 TEST_F(ShowRunning, ClicksOnEitherSurfacePauseResumeAndStop)
 {
-    ASSERT_FALSE(ui.session().calls.empty()) << "start-up told the session nothing";
-    EXPECT_FALSE(ui.session().calls.back());
+    EXPECT_EQ(ui.session().lastTold, false);
     // A click on the panel's ground before Go starts the show on the timer that already runs.
-    expectSteps({{"click", true}, {"tick", true}, {"double click", false}, {"Go", true}, {"click", false},
-                 {"tick", false}, {"click", true}, {"double click", false}});
+    expectSteps({{click, true}, {interval, true}, {stop, false}, {go, true}, {click, false}, {interval, false},
+                 {click, true}, {stop, false}});
     // After a stop on the display window the timer is off: a click that hides the panel runs nothing.
-    expectSteps({{"Go", true}, {"Form2 click", false}, {"Form2 click", true}, {"Form2 double click", false},
-                 {"click", false}, {"Go", true}});
+    expectSteps({{go, true}, {form2Click, false}, {form2Click, true}, {form2Stop, false}, {click, false}, {go, true}});
 }
 
 TEST_F(ShowRunning, EndOfARandomCycleStopsIt)
 {
     f.chkRandomPictures.setValue(1);
     ui.random().script({0.1, 0.5, 0.9});
-    expectSteps({{"Go", true}, {"tick", true}, {"tick", true}, {"tick", false}});
+    expectSteps({{go, true}, {interval, true}, {interval, true}, {interval, false}});
 }
 
 }  // namespace
