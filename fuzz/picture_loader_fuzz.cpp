@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     try {
-        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path));
+        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
         if (!picture)
             std::abort();
         const QSize natural = picture->pixelSize();

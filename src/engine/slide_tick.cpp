@@ -51,7 +51,10 @@ void Timer1_Timer(Form1& f)
     }
 
     const std::string path = picturePath(f, rn, [&] { return f.File1.fileName(); });
-    rn.step([&] { f.Picture1.setPicture(f.Pictures.load(path)); });
+    const auto use = [&] {
+        return f.chkReSize.value() != 0 ? platform::PictureUse::Fitted : platform::PictureUse::OwnSize;
+    };
+    rn.step([&] { f.Picture1.setPicture(f.Pictures.load(path, use())); });
     rn.step([&] { s.mFileIndex = engine::checked::increment(s.mFileIndex); });
     rn.step([&] { s.gShownCount = engine::checked::increment(s.gShownCount); });
     rn.step([&] { f.Me.setWidth(engine::checked::finite(f.Picture1.width() + 5.0f)); });
@@ -66,7 +69,7 @@ void Timer1_Timer(Form1& f)
         const std::string next = picturePath(f, rn, [&] { return f.File1.entry(s.mFileIndex); });
         rn.step([&] {
             if (!next.empty())
-                f.Pictures.prefetch(next);
+                f.Pictures.prefetch(next, use());
         });
     }
 }

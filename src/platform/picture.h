@@ -17,13 +17,17 @@ public:
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
+// What a picture is loaded for: shown at its own size, which needs all of its pixels, or fitted onto
+// the screen, which needs no more of them than the screen has.
+enum class PictureUse { OwnSize, Fitted };
+
 class PictureLoader {
 public:
     virtual ~PictureLoader() = default;
     // Throws Failure when the file is missing, not a regular file or not a picture.
-    virtual PicturePtr load(const std::string& path) = 0;
+    virtual PicturePtr load(const std::string& path, PictureUse use) = 0;
     // A hint that path is likely the next file loaded; never throws and never waits.
-    virtual void prefetch(const std::string& path) = 0;
+    virtual void prefetch(const std::string& path, PictureUse use) = 0;
 };
 
 }  // namespace platform

@@ -105,9 +105,9 @@ void FakeWindow::paintPicture(const platform::Picture& picture, platform::Twips 
                             text(width) + " " + text(height));
 }
 
-platform::PicturePtr FakePictureLoader::load(const std::string& path)
+platform::PicturePtr FakePictureLoader::load(const std::string& path, platform::PictureUse use)
 {
-    journal_.push_back("Pictures.load " + path);
+    journal_.push_back("Pictures.load " + path + suffix(use));
     const auto found = files_.find(path);
     if (found == files_.end())
         throw platform::Failure("cannot read " + path);

@@ -18,7 +18,7 @@
 namespace fake {
 
 // What was done to the windows, the pictures and the message box, in order: "Form2.show",
-// "Pictures.load /pics/a.bmp", "Form2.paintPicture /pics/a.bmp 0 0 11500 6250". Reads are not recorded.
+// "Pictures.load /pics/a.bmp" (with " fitted" when loaded to be fitted), "Form2.paintPicture /pics/a.bmp 0 0 11500 6250". Reads are not recorded.
 struct Journal : std::vector<std::string> {
     // The entries that begin with prefix: "Form2." gives everything done to Form2.
     std::vector<std::string> startingWith(const std::string& prefix) const;
@@ -217,8 +217,12 @@ struct FakePictureLoader : platform::PictureLoader {
     {
         files_[path] = std::make_shared<FakePicture>(path, width, height);
     }
-    platform::PicturePtr load(const std::string& path) override;
-    void prefetch(const std::string& path) override { journal_.push_back("Pictures.prefetch " + path); }
+    platform::PicturePtr load(const std::string& path, platform::PictureUse use) override;
+    void prefetch(const std::string& path, platform::PictureUse use) override
+    {
+        journal_.push_back("Pictures.prefetch " + path + suffix(use));
+    }
+    static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
     Journal& journal_;
     std::map<std::string, platform::PicturePtr> files_;
 };

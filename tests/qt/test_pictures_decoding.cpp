@@ -31,6 +31,7 @@
 namespace {
 
 using platform::Failure;
+using platform::PictureUse;
 using platform::qt::DecodedPicture;
 using platform::qt::DecodeWorker;
 
@@ -83,9 +84,9 @@ protected:
         return path;
     }
 
-    std::shared_ptr<const DecodedPicture> load(const std::string& path)
+    std::shared_ptr<const DecodedPicture> load(const std::string& path, PictureUse use = PictureUse::Fitted)
     {
-        return std::dynamic_pointer_cast<const DecodedPicture>(loader.load(path));
+        return std::dynamic_pointer_cast<const DecodedPicture>(loader.load(path, use));
     }
 
     // New pixels in the same file, of the same length and with the same time, as if untouched.
@@ -105,7 +106,7 @@ protected:
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
-        start ? start() : loader.prefetch(path);
+        start ? start() : loader.prefetch(path, PictureUse::Fitted);
         pollfd ready{fd, POLLIN, 0};
         // A bound on waiting for a broken worker, not a measure of speed.
         const int polled = ::poll(&ready, 1, 20000);
@@ -164,8 +165,10 @@ TEST_F(Pictures, FittedDrawingMatchesAFullDecodeScaledDown)
         }
     }
 
-    // At its own size the picture is the full decode itself.
+    // At its own size the picture is the full decode itself, and one loaded to be shown so is
+    // decoded whole at once.
     EXPECT_LT(difference(picture->image(natural), full).first, 0.01);
+    EXPECT_EQ(load(path, PictureUse::OwnSize)->decodedSize(), natural);
 }
 
 TEST_F(Pictures, TurnedPictureIsReducedInItsStoredOrientation)
@@ -207,9 +210,9 @@ TEST_F(Pictures, LargePicturesThatCannotBeDecodedStillFail)
     for (const std::string& path : {write("cut.jpg", good.left(good.indexOf("\xff\xda"))),
                                     write("zero width.jpg", zeroWidth)}) {
         SCOPED_TRACE(path);
-        EXPECT_THROW(loader.load(path), Failure);
-        loader.prefetch(path);
-        EXPECT_THROW(loader.load(path), Failure);
+        EXPECT_THROW(loader.load(path, PictureUse::Fitted), Failure);
+        loader.prefetch(path, PictureUse::Fitted);
+        EXPECT_THROW(loader.load(path, PictureUse::Fitted), Failure);
     }
 }
 
@@ -234,7 +237,7 @@ TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileAndTheVersionItWasMadeFrom)
 
     // A newer hint replaces the older one.
     aheadCompletely(a);
-    loader.prefetch(b);
+    loader.prefetch(b, PictureUse::Fitted);
     rewriteUnnoticed(a, Qt::red);
     EXPECT_EQ(colourOf(load(a)), QColor(Qt::red));
 }

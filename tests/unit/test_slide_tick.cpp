@@ -1,5 +1,5 @@
-// The slide tick in list order: selection, path, loading, counting, sizing Form1, the hint for the
-// next picture, and the units that fail without ending the tick.
+// The slide tick in list order: selection, path, loading for the fit, counting, sizing Form1, the
+// hint for the next picture, and the units that fail without ending the tick.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -49,14 +49,17 @@ TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
     }
 }
 
-TEST_F(SlideTick, HintsTheNextEntryInListOrderOnly)
+TEST_F(SlideTick, LoadsForTheFitAndHintsTheNextEntryInListOrderOnly)
 {
     openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        f.chkReSize.setValue(i == 2 ? 1 : 0);
         tick();
+    }
     const std::vector<std::string> hints = {"Pictures.prefetch /pics/b.jpg", "Pictures.prefetch /pics/c.gif",
-                                            "Pictures.prefetch /pics/a.bmp"};
+                                            "Pictures.prefetch /pics/a.bmp fitted"};
     EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch"), hints);
+    EXPECT_EQ(ui.journal.startingWith("Pictures.load").back(), "Pictures.load /pics/c.gif fitted");
 
     f.chkRandomPictures.setValue(1);
     tick();

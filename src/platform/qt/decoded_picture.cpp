@@ -1,9 +1,9 @@
 // A loaded picture: its natural size, the decode made for the screen, and the full decode once needed.
 #include "platform/qt/decoded_picture.h"
 
+#include <exception>
 #include <utility>
 
-#include "platform/failure.h"
 #include "platform/qt/pixels.h"
 
 namespace platform::qt {
@@ -50,7 +50,7 @@ const QImage& DecodedPicture::fullImage() const
             DecodedFile file = decodeFile(path_, QSize());
             if (file.stamp == stamp_ && file.image.size() == natural_)
                 full_ = std::move(file.image);
-        } catch (const Failure&) {
+        } catch (const std::exception&) {
         }
         // A file changed or gone since it was loaded leaves the loaded decode, stretched.
         if (full_.isNull())

@@ -1,4 +1,4 @@
-// Loading picture files with Qt's image reader, decoded for the screen, the next one ahead of time.
+// Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
 #include "platform/qt/qt_picture_loader.h"
 
 #include <exception>
@@ -15,11 +15,14 @@ namespace platform::qt {
 
 namespace {
 
-// In device pixels, as a fitted picture is painted; without a screen pictures are decoded whole.
-QSize primaryScreenSize()
+// The size a decode must cover: in device pixels, as a fitted picture is painted; an empty size,
+// for a picture shown at its own size or without a screen, asks for the whole picture.
+QSize boundFor(PictureUse use)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() * screen->devicePixelRatio() : QSize();
+    if (use != PictureUse::Fitted || !screen)
+        return {};
+    return screen->geometry().size() * screen->devicePixelRatio();
 }
 
 }  // namespace
@@ -29,21 +32,21 @@ QtPictureLoader::QtPictureLoader()
     QImageReader::setAllocationLimit(kPictureMemoryLimitMb);
 }
 
-PicturePtr QtPictureLoader::load(const std::string& path)
+PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
-    const QSize screen = primaryScreenSize();
+    const QSize bound = boundFor(use);
     // A decode made ahead is of the file as it was then; one replaced since is decoded again.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, screen);
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound);
     if (picture->stamp() != stampOf(path))
-        picture = worker_.decode(path, screen);
+        picture = worker_.decode(path, bound);
     return picture;
 }
 
-void QtPictureLoader::prefetch(const std::string& path)
+void QtPictureLoader::prefetch(const std::string& path, PictureUse use)
 {
     // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {
-        worker_.request(path, primaryScreenSize());
+        worker_.request(path, boundFor(use));
     } catch (const std::exception&) {
     }
 }

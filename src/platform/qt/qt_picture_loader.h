@@ -1,4 +1,4 @@
-// Loading picture files with Qt's image reader, decoded for the screen, the next one ahead of time.
+// Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
 #pragma once
 
 #include <string>
@@ -8,14 +8,14 @@
 
 namespace platform::qt {
 
-// Decodes by content, not by name, with the EXIF orientation applied, at the smallest size that
-// covers the picture fitted into the primary screen; refuses anything but a regular file and any
+// Decodes by content, not by name, with the EXIF orientation applied, whole or, for a fitted picture,
+// at the smallest size that covers it fitted into the primary screen; refuses anything but a regular file and any
 // picture whose pixels would need more memory than a set limit.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
-    PicturePtr load(const std::string& path) override;
-    void prefetch(const std::string& path) override;
+    PicturePtr load(const std::string& path, PictureUse use) override;
+    void prefetch(const std::string& path, PictureUse use) override;
 
 private:
     DecodeWorker worker_;

@@ -103,7 +103,7 @@ TEST_F(DenseScreen, PanelControlsStandWhereDesigned)
 
 TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
 {
-    const platform::PicturePtr picture = loader.load(writePattern());
+    const platform::PicturePtr picture = loader.load(writePattern(), platform::PictureUse::OwnSize);
     const auto twips = [](int pixels) { return static_cast<float>(pixels * 15 / kRatio); };
     EXPECT_EQ(picture->width(), twips(301));
     EXPECT_EQ(picture->height(), twips(201));
