@@ -33,13 +33,13 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        // The full picture is decoded when first painted: while pictures are fitted onto the display
-        // window this box stays hidden and never needs it.
-        if (shown_.isNull() && picture_) {
+        // A picture loaded to be fitted is decoded whole only if this box paints it: during a fitted
+        // show the box stays hidden, and only a pause or a stop brings it back.
+        if (shown_.isNull() && picture_)
             shown_ = picture_->image(picture_->pixelSize());
-            shown_.setDevicePixelRatio(devicePixelRatioF());
-        }
-        QPainter(this).drawImage(0, 0, shown_);
+        // One device pixel for each of the picture's. Setting the image's own ratio instead would
+        // copy the picture, whose pixels it shares with the loaded decode.
+        QPainter(this).drawImage(QRectF(QPointF(), QSizeF(shown_.size()) / devicePixelRatioF()), shown_);
     }
 
 private:
