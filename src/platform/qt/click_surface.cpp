@@ -121,17 +121,20 @@ void ClickSurface::keyPressEvent(QKeyEvent* event)
         raiseFromQt(*raised);
 }
 
+void ClickSurface::setWindowFlagInPlace(Qt::WindowType flag, bool on)
+{
+    if (QWindow* native = windowHandle())
+        native->setFlag(flag, on);
+    else
+        setWindowFlag(flag, on);
+}
+
 // A window manager raises a window that is clicked, also one that takes no clicks: a disabled
-// surface window asks to be kept below the others instead. A created native window is changed
-// directly, since changing the widget's flags would hide it.
+// surface window asks to be kept below the others instead.
 void ClickSurface::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange && isWindow()) {
-        if (QWindow* native = windowHandle())
-            native->setFlag(Qt::WindowStaysOnBottomHint, !isEnabled());
-        else
-            setWindowFlag(Qt::WindowStaysOnBottomHint, !isEnabled());
-    }
+    if (event->type() == QEvent::EnabledChange && isWindow())
+        setWindowFlagInPlace(Qt::WindowStaysOnBottomHint, !isEnabled());
     QWidget::changeEvent(event);
 }
 

@@ -19,6 +19,10 @@ public:
     // On every surface at once: the pointer hides after resting a while, and shows when moved.
     static void hidePointerWhenIdle(bool hide);
 
+    // For a surface window: changing the widget's own flags would hide a visible window, so a
+    // created native window is changed directly.
+    void setWindowFlagInPlace(Qt::WindowType flag, bool on);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -8,7 +8,6 @@
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScopeGuard>
-#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -204,13 +203,9 @@ void QtWindow::setEnabled(bool enabled)
     s.setEnabled(enabled);
     QWidget* active = QApplication::activeWindow();
     s.giveActivationBackTo(!enabled && active != &s ? active : nullptr);
-    // A disabled window must not take the focus or the front when clicked; changing the flag of
-    // the widget itself would hide a visible window, so a created native window is changed directly.
+    // A disabled window must not take the focus or the front when clicked.
     s.setAttribute(Qt::WA_ShowWithoutActivating, !enabled);
-    if (QWindow* native = s.windowHandle())
-        native->setFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
-    else
-        s.setWindowFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
+    s.setWindowFlagInPlace(Qt::WindowDoesNotAcceptFocus, !enabled);
 }
 
 void QtWindow::unload()
