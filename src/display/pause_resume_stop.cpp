@@ -2,6 +2,7 @@
 // Both double clicks bring the panel back with the position text.
 #include "display/pause_resume_stop.h"
 
+#include <algorithm>
 #include <string>
 
 #include "panel/form1.h"
@@ -32,6 +33,22 @@ void ensurePanelSize(Form1& f)
     }
 }
 
+// The controls stand in the window's upper-left corner, which a picture larger than the screen, or
+// one placed at its lower right, leaves off the screen: the window moves just enough to bring them
+// back onto it.
+void keepPanelOnScreen(Form1& f)
+{
+    const auto onScreen = [](float at, float screen, float panel) {
+        return std::clamp(at, 0.0f, std::max(0.0f, screen - panel));
+    };
+    const float left = onScreen(f.Me.left(), f.Screen.width(), kPanelWidth);
+    const float top = onScreen(f.Me.top(), f.Screen.height(), kPanelHeight);
+    if (left != f.Me.left())
+        f.Me.setLeft(left);
+    if (top != f.Me.top())
+        f.Me.setTop(top);
+}
+
 }  // namespace
 
 void Picture1_Click(Form1& f)
@@ -51,6 +68,7 @@ void Picture1_DblClick(Form1& f)
                        &f.chkLowerRight, &f.chkReSize, &f.chkBlackOut},
                       true);
     ensurePanelSize(f);
+    keepPanelOnScreen(f);
     panel::setVisible({&f.Label1, &f.Label2, &f.Label3, &f.chkRandomPictures, &f.HScroll1, &f.chkUpperRight}, true);
     f.state.mPaused = 1;
 }
@@ -72,6 +90,7 @@ void Form_DblClick(Form1& f)
                        &f.chkRandomPictures, &f.HScroll1, &f.chkUpperRight},
                       true);
     ensurePanelSize(f);
+    keepPanelOnScreen(f);
     f.Me.show();
     f.Form2.hide();
 }

@@ -98,6 +98,31 @@ TEST_F(PauseResumeStop, BothDoubleClicksBringForm1UpToThePanelSize)
     }
 }
 
+TEST_F(PauseResumeStop, BothDoubleClicksMoveForm1OnlyToBringThePanelOntoTheScreen)
+{
+    // On the 12000 x 9000 twips screen the 8175 x 5535 panel fits from 0 to 3825 across and 3465 down.
+    const struct {
+        float left, top, newLeft, newTop;
+    } rows[] = {
+        {-24000, -18000, 0, 0},  // a picture four times the screen, centred
+        {7000, 6000, 3825, 3465},  // a small picture at the lower right
+        {3825, 0, 3825, 0},
+        {100.5f, 3465, 100.5f, 3465},
+    };
+    for (const bool onForm2 : {false, true}) {
+        for (const auto& row : rows) {
+            f.Me.setLeft(row.left);
+            f.Me.setTop(row.top);
+            ui.journal.clear();
+            onForm2 ? doubleClick(f.Form2) : doubleClick(f.Picture1);
+            EXPECT_EQ(f.Me.left(), row.newLeft);
+            EXPECT_EQ(f.Me.top(), row.newTop);
+            EXPECT_EQ(ui.journal.startingWith("Form1.setLeft").empty(), row.left == row.newLeft);
+            EXPECT_EQ(ui.journal.startingWith("Form1.setTop").empty(), row.top == row.newTop);
+        }
+    }
+}
+
 TEST_F(PauseResumeStop, DoubleClickOnForm2StopsAndBringsBackForm1)
 {
     f.chkReSize.setValue(1);
