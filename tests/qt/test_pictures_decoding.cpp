@@ -17,14 +17,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "hostile_files.h"
 #include "platform/failure.h"
-#include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
@@ -33,7 +31,6 @@ namespace {
 using platform::Failure;
 using platform::PictureUse;
 using platform::qt::DecodedPicture;
-using platform::qt::DecodeWorker;
 
 // An EXIF segment whose orientation (6) turns the stored pixels a quarter clockwise.
 const QByteArray kExifTurned("\xff\xe1\x00\x22" "Exif\0\0" "MM\0\x2a\0\0\0\x08" "\0\x01"
@@ -97,13 +94,12 @@ protected:
     // Every colour gives a file of the same length.
     static QByteArray bitmap(QColor colour) { return hostile::solid(QSize(60, 40), colour, "BMP"); }
 
-    // Starts a decode ahead, the loader's unless told otherwise, and waits until the worker has read
-    // all of the file and closed it.
-    void aheadCompletely(const std::string& path, const std::function<void()>& start = {})
+    // Has the loader decode ahead and waits until its worker has read all of the file and closed it.
+    void aheadCompletely(const std::string& path, PictureUse use = PictureUse::Fitted)
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
-        start ? start() : loader.prefetch(path, PictureUse::Fitted);
+        loader.prefetch(path, use);
         pollfd ready{fd, POLLIN, 0};
         // A bound on waiting for a broken worker, not a measure of speed.
         const int polled = ::poll(&ready, 1, 20000);
@@ -195,7 +191,7 @@ TEST_F(Pictures, LargePicturesThatCannotBeDecodedStillFail)
     }
 }
 
-TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileAndTheVersionItWasMadeFrom)
+TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
 {
     const std::string a = write("a.bmp", bitmap(Qt::red));
     const std::string b = write("b.bmp", bitmap(Qt::blue));
@@ -219,21 +215,11 @@ TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileAndTheVersionItWasMadeFrom)
     loader.prefetch(b, PictureUse::Fitted);
     rewriteUnnoticed(a, Qt::red);
     EXPECT_EQ(colourOf(load(a)), QColor(Qt::red));
-}
 
-TEST_F(Pictures, DecodeAheadServesOnlyTheSizeItWasMadeFor)
-{
-    const std::string path = write("a.bmp", bitmap(Qt::red));
-    DecodeWorker worker;
-    aheadCompletely(path, [&] { worker.request(path, QSize(20, 20)); });
-    rewriteUnnoticed(path, Qt::green);
-
-    const auto larger = worker.decode(path, QSize(30, 30));
-    EXPECT_EQ(larger->decodedSize(), QSize(30, 20));
-    EXPECT_EQ(colourOf(larger), QColor(Qt::green));
-    const auto smaller = worker.decode(path, QSize(20, 20));
-    EXPECT_EQ(smaller->decodedSize(), QSize(20, 14));
-    EXPECT_EQ(colourOf(smaller), QColor(Qt::green)) << "a decode of another size was kept";
+    // A decode for the picture at its own size is of another size than one fitted to the screen.
+    aheadCompletely(a, PictureUse::OwnSize);
+    rewriteUnnoticed(a, Qt::blue);
+    EXPECT_EQ(colourOf(load(a, PictureUse::Fitted)), QColor(Qt::blue));
 }
 
 }  // namespace
