@@ -98,10 +98,9 @@ protected:
 long long statusKilobytes(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
+    for (std::string line; std::getline(status, line);)
         if (line.rfind(field + ":", 0) == 0)
             return std::stoll(line.substr(field.size() + 1));
-    }
     return -1;
 }
 
