@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -28,15 +27,7 @@ using platform::ControlKind;
 using platform::Failure;
 using namespace platform::qt;
 
-std::vector<std::string> names(const std::vector<Drive>& drives)
-{
-    std::vector<std::string> out;
-    for (const Drive& drive : drives)
-        out.push_back(driveName(drive));
-    return out;
-}
-
-TEST(Drives, OnlyDisksAndSharesAreDrives)
+TEST(Drives, OnlyDisksAndSharesAreDrivesAndTheListRefusesOthers)
 {
     const std::string mountInfo =
         "21 26 0:20 / /proc rw,relatime - proc proc rw\n"
@@ -51,20 +42,17 @@ TEST(Drives, OnlyDisksAndSharesAreDrives)
         "47 26 0:53 / /run/user/1000/doc rw - fuse.portal portal rw\n";
     const auto labelOf = [](const std::string& device) { return device == "/dev/sdb1" ? "HOLIDAY" : ""; };
     const std::vector<Drive> drives = drivesFromMountInfo(mountInfo, labelOf);
-
-    EXPECT_EQ(names(drives), (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
+    std::vector<std::string> names;
+    for (const Drive& drive : drives)
+        names.push_back(driveName(drive));
+    EXPECT_EQ(names, (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
     EXPECT_EQ(driveOf("/media/me/My Stick/2024", drives).mountPoint, "/media/me/My Stick");
     EXPECT_EQ(driveOf("/media/me/My Sticky", drives).mountPoint, "/");
-}
 
-TEST(Drives, TheDriveListStartsOnAMountedDriveAndRefusesUnknownOnes)
-{
-    const std::vector<std::string> mounted = names(mountedDrives());
     QWidget window;
     QtDriveList list({"Drive1", ControlKind::DriveList, "Form1", 240, 1320, 2175, 315, 4}, &window);
     int changes = 0;
     list.Change.connect([&changes] { ++changes; });
-    EXPECT_NE(std::find(mounted.begin(), mounted.end(), list.drive()), mounted.end());
     EXPECT_THROW(list.setDrive("/no/such/drive"), Failure);
     list.setDrive("/");
     list.setDrive("/");
@@ -115,11 +103,9 @@ TEST_F(FileList, ClicksOncePerIndexSetAndKeepsItsFolderOverOneThatCannotBeRead)
     EXPECT_EQ(list.fileName(), "b.jpg");
     EXPECT_THROW(list.setListIndex(3), Failure);
     EXPECT_THROW(list.setListIndex(-2), Failure);
-    EXPECT_THROW(list.entry(3), Failure);
     list.setListIndex(-1);
     EXPECT_EQ(clicks, 3);
     EXPECT_EQ(list.fileName(), "");
-    EXPECT_EQ(list.entry(2), "c.jpg");
 
     list.setListIndex(0);
     EXPECT_THROW(list.setPath(path("a.jpg")), Failure);
@@ -163,8 +149,7 @@ TEST_F(DirList, ShowsTheChainAndTheSortedSubFoldersAndOpensOneOnADoubleClickOrEn
     QStringList chain;
     for (const QTreeWidgetItem* up = tree()->currentItem(); up != nullptr; up = up->parent())
         chain.prepend(up->text(0));
-    EXPECT_EQ(chain.front(), "/");
-    EXPECT_EQ(chain.size(), QString::fromStdString(folder).count('/') + 2);
+    EXPECT_EQ(chain.join('/').mid(1), QString::fromStdString(path("a")));
     QStringList children;
     for (int i = 0; i < tree()->currentItem()->childCount(); ++i)
         children.append(tree()->currentItem()->child(i)->text(0));
