@@ -84,14 +84,19 @@ TEST_F(Surfaces, DoubleClickIsAClickThenADoubleClickWhileAReleaseOutsideIsNoClic
     EXPECT_EQ(log, "Click DblClick Click Form2.Click Form2.DblClick ");
 }
 
-TEST_F(Surfaces, PaintedImageStaysThroughHideShowAndPaintingThatFails)
+// Painted while still hidden, as on the first tick, and stretched to the rectangle. Twips round to
+// whole pixels and a window may stand off the screen.
+TEST_F(Surfaces, DisplayWindowKeepsItsImageThroughHidingAndFailuresAndTakesTwipsAsPixels)
 {
     auto& form2 = ui.window("Form2");
-    const SolidPicture red(QSize(20, 10), Qt::red);
-    // Painted while still hidden, as on the first tick, and stretched to the rectangle.
-    form2.paintPicture(red, 0, 0, 600, 450);
-    form2.setWidth(900);
+    form2.paintPicture(SolidPicture(QSize(20, 10), Qt::red), 0, 0, 600, 450);
+    form2.setLeft(-1500);
+    form2.setWidth(1000);
     form2.setHeight(600);
+    EXPECT_THROW(form2.setLeft(std::numeric_limits<float>::infinity()), Failure);
+    EXPECT_THROW(form2.setHeight(-15), Failure);
+    EXPECT_EQ(form2.left(), -1500);
+    EXPECT_EQ(form2.width(), 1005);
     form2.refresh();
     EXPECT_FALSE(form2.visible());
     form2.show();
@@ -113,17 +118,6 @@ TEST_F(Surfaces, PaintedImageStaysThroughHideShowAndPaintingThatFails)
     EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), QColor()), 0, 0, 300, 300), Failure);
     EXPECT_EQ(pixel(w, 5, 5), QColor(Qt::red));
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
-}
-
-TEST_F(Surfaces, GeometryIsInTwipsRoundedToPixelsWithoutClamping)
-{
-    auto& form2 = ui.window("Form2");
-    form2.setLeft(-1500);
-    form2.setWidth(1000);
-    EXPECT_THROW(form2.setLeft(std::numeric_limits<float>::infinity()), Failure);
-    EXPECT_THROW(form2.setHeight(-15), Failure);
-    EXPECT_EQ(form2.left(), -1500);
-    EXPECT_EQ(form2.width(), 1005);
 }
 
 TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
@@ -155,12 +149,6 @@ protected:
     static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
     static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
 
-    void go()
-    {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
-        form.cmdGo.Click.raise();
-    }
-
     Form1 form{ui};
 };
 
@@ -169,7 +157,8 @@ protected:
 TEST_F(ShowOnQt, WhileRunningThePointerHidesAndSpaceAndEscOnThePictureAreAClickAndADoubleClick)
 {
     EXPECT_FALSE(pointerHidden(picture1()));
-    go();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+    form.cmdGo.Click.raise();
     ASSERT_EQ(QApplication::focusWidget(), picture1());
     ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
     QTest::mouseMove(picture1(), QPoint(20, 20));
