@@ -74,8 +74,6 @@ TEST_F(Controls, EnterReturnAndSpaceEachPressTheFocusedButton)
 
 TEST_F(Controls, TextBoxReportsFocusMovingAwayAndBeingHidden)
 {
-    button.widget()->setFocus(Qt::TabFocusReason);
-    focus.clear();
     text.widget()->setFocus(Qt::TabFocusReason);
     button.widget()->setFocus(Qt::MouseFocusReason);
     text.widget()->setFocus(Qt::TabFocusReason);
