@@ -1,10 +1,8 @@
 // The drive, folder and file lists: which mounts are drives and which files are listed in what order,
 // the folder chain, opening and selecting, drive memory, and folders that cannot be read.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -29,50 +27,31 @@ using platform::ControlKind;
 using platform::Failure;
 using namespace platform::qt;
 
-std::vector<std::string> names(const std::vector<Drive>& drives)
-{
-    std::vector<std::string> out;
-    for (const Drive& drive : drives)
-        out.push_back(driveName(drive));
-    return out;
-}
-
-TEST(Drives, OnlyDisksAndSharesAreDrives)
+TEST(Drives, OnlyDisksAndSharesAreDrivesAndTheListRefusesOthers)
 {
     const std::string mountInfo =
         "21 26 0:20 / /proc rw,relatime - proc proc rw\n"
-        "22 26 0:21 / /sys rw,relatime - sysfs sysfs rw\n"
         "26 1 0:44 / / rw,relatime - overlay overlay rw,lowerdir=/a:/b\n"
-        "31 26 0:30 / /run rw shared:5 - tmpfs tmpfs rw\n"
         "40 26 8:17 / /media/me/My\\040Stick rw shared:7 - vfat /dev/sdb1 rw\n"
         "41 26 7:3 / /snap/core/42 ro - squashfs /dev/loop3 ro\n"
         "42 26 8:1 /var/lib/docker/hosts /etc/hosts rw - ext4 /dev/sda1 rw\n"
         "43 26 8:2 / /boot/efi rw - vfat /dev/sda2 rw\n"
         "44 26 0:50 / /mnt/photos rw - nfs4 nas:/photos rw\n"
         "45 26 0:51 / /mnt/over rw - ext4 /dev/sdc1 rw\n"
-        "46 45 0:52 / /mnt/over rw - tmpfs tmpfs rw\n"
-        "47 26 0:53 / /run/user/1000/doc rw - fuse.portal portal rw\n";
+        "46 45 0:52 / /mnt/over rw - tmpfs tmpfs rw\n";
     const auto labelOf = [](const std::string& device) { return device == "/dev/sdb1" ? "HOLIDAY" : ""; };
     const std::vector<Drive> drives = drivesFromMountInfo(mountInfo, labelOf);
-
-    EXPECT_EQ(names(drives), (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
+    std::vector<std::string> names;
+    for (const Drive& drive : drives)
+        names.push_back(driveName(drive));
+    EXPECT_EQ(names, (std::vector<std::string>{"/", "/media/me/My Stick [HOLIDAY]", "/mnt/photos"}));
     EXPECT_EQ(driveOf("/media/me/My Stick/2024", drives).mountPoint, "/media/me/My Stick");
     EXPECT_EQ(driveOf("/media/me/My Sticky", drives).mountPoint, "/");
-}
-
-TEST(Drives, TheDriveListHasTheRootAndRefusesUnknownDrives)
-{
-    const std::vector<std::string> mounted = names(mountedDrives());
-    ASSERT_FALSE(mounted.empty());
-    EXPECT_EQ(mounted.front(), "/");
-    for (const std::string& name : mounted)
-        EXPECT_TRUE(name.rfind("/proc", 0) != 0 && name.rfind("/sys", 0) != 0) << name;
 
     QWidget window;
     QtDriveList list({"Drive1", ControlKind::DriveList, "Form1", 240, 1320, 2175, 315, 4}, &window);
     int changes = 0;
     list.Change.connect([&changes] { ++changes; });
-    EXPECT_NE(std::find(mounted.begin(), mounted.end(), list.drive()), mounted.end());
     EXPECT_THROW(list.setDrive("/no/such/drive"), Failure);
     list.setDrive("/");
     list.setDrive("/");
@@ -84,13 +63,7 @@ TEST(Drives, TheDriveListHasTheRootAndRefusesUnknownDrives)
 class InFolder : public ::testing::Test {
 protected:
     std::string path(const std::string& name) const { return folder + "/" + name; }
-
-    void touch(const std::string& name) const
-    {
-        const int fd = ::open(path(name).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-        ASSERT_GE(fd, 0) << name;
-        ::close(fd);
-    }
+    void touch(const std::string& name) const { ASSERT_TRUE(std::ofstream(path(name))) << name; }
 
     QTemporaryDir dir;
     const std::string folder = canonicalFolder(QFile::encodeName(dir.path()).toStdString());
@@ -101,63 +74,37 @@ const ControlDesign kFile1{"File1", ControlKind::FileList, "Form1", 5040, 1320, 
 
 class FileList : public InFolder {};
 
-TEST_F(FileList, ListsMatchingRegularFilesIgnoringCaseSortedLikeAFileManager)
+// A link to a picture is listed like the picture itself.
+TEST_F(FileList, ListsMatchingFilesSortedLikeAFileManagerClicksOncePerIndexSetAndKeepsItsFolder)
 {
-    for (const char* name : {"b.JPG", "a.bmp", "10.gif", "2.jpg", "IMG_0001.JPG", " blank .jpg", "caf\xe9.jpg",
-                             ".hidden.jpg", "notes.txt", "x.jpeg", "jpg"})
+    for (const char* name : {"b.JPG", "a.bmp", "10.gif", "2.jpg", "IMG_0001.JPG", " blank .jpg", ".hidden.jpg",
+                             "notes.txt", "jpg"})
         touch(name);
-    ASSERT_EQ(::mkdir(path("folder.jpg").c_str(), 0700), 0);
     ASSERT_EQ(::symlink("a.bmp", path("link.gif").c_str()), 0);
-    ASSERT_EQ(::symlink("folder.jpg", path("folder link.gif").c_str()), 0);
+    EXPECT_EQ(listFiles(folder, kFile1.text), (std::vector<std::string>{" blank .jpg", "2.jpg", "10.gif", "a.bmp",
+                                                                        "b.JPG", "IMG_0001.JPG", "link.gif"}));
 
-    const std::vector<std::string> expected = {" blank .jpg",  "2.jpg",        "10.gif",  "a.bmp",
-                                               "b.JPG",        "caf\xe9.jpg", "IMG_0001.JPG", "link.gif"};
-    EXPECT_EQ(listFiles(folder, kFile1.text), expected);
-    // The temporary folder removes its entries by Unicode names, which this one has not.
-    ::unlink(path("caf\xe9.jpg").c_str());
-}
-
-TEST_F(FileList, StartsOnTheCurrentFolderClicksOncePerIndexAndKeepsItsFolderOverAnUnreadableOne)
-{
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
-        touch(name);
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
     QtFileList list(kFile1, &window);
-    QDir::setCurrent(before);
     int clicks = 0;
     int pathChanges = 0;
     list.Click.connect([&clicks] { ++clicks; });
     list.PathChange.connect([&pathChanges] { ++pathChanges; });
-    EXPECT_EQ(list.path(), folder);
-    EXPECT_EQ(list.listCount(), 3);
+    list.setPath(folder);
     EXPECT_EQ(list.listIndex(), -1);
-
     list.setListIndex(1);
     list.setListIndex(1);
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(list.fileName(), "b.jpg");
-    EXPECT_THROW(list.setListIndex(3), Failure);
+    EXPECT_EQ(list.fileName(), "2.jpg");
+    EXPECT_THROW(list.setListIndex(7), Failure);
     EXPECT_THROW(list.setListIndex(-2), Failure);
-    EXPECT_EQ(list.listIndex(), 1);
-    EXPECT_EQ(clicks, 2);
     list.setListIndex(-1);
     EXPECT_EQ(clicks, 3);
     EXPECT_EQ(list.fileName(), "");
-    EXPECT_EQ(list.entry(2), "c.jpg");
-    EXPECT_THROW(list.entry(3), Failure);
 
-    list.setPath(folder);
     list.setListIndex(0);
-    EXPECT_EQ(pathChanges, 1);
-    const std::string removed = path("removed");
-    ASSERT_EQ(::mkdir(removed.c_str(), 0700), 0);
-    ASSERT_EQ(::rmdir(removed.c_str()), 0);
-    EXPECT_THROW(list.setPath(removed), Failure);
-    EXPECT_THROW(list.setPath(path("a.jpg")), Failure);
+    EXPECT_THROW(list.setPath(path("a.bmp")), Failure);
     EXPECT_EQ(pathChanges, 1);
     EXPECT_EQ(list.path(), folder);
-    EXPECT_EQ(list.fileName(), "a.jpg");
+    EXPECT_EQ(list.fileName(), " blank .jpg");
 }
 
 class DirList : public InFolder {
@@ -173,84 +120,62 @@ protected:
     }
 
     QTreeWidget* tree() const { return static_cast<QTreeWidget*>(list.widget()); }
-
-    QTreeWidgetItem* shown(const QString& text) const
+    QTreeWidgetItem* item(const QString& text) const
     {
-        const QList<QTreeWidgetItem*> items = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        return items.isEmpty() ? nullptr : items.front();
+        return tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
     }
-
-    // As the window system delivers it: a press and release, then the double click and a release.
-    void doubleClick(const QString& text) const
+    void enter(const QString& text) const
     {
-        const QPoint at = tree()->visualItemRect(shown(text)).center();
-        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(tree()->viewport(), Qt::LeftButton, {}, at);
+        tree()->setCurrentItem(item(text));
+        QTest::keyClick(tree(), Qt::Key_Return);
     }
 
     QtDirList list{{"Dir1", ControlKind::DirList, "Form1", 0, 0, 6000, 6000, 5}, &window};
     int changes = 0;
 };
 
-TEST_F(DirList, ShowsTheChainFromTheRootThenTheSortedSubFolders)
+// A folder removed since it was listed cannot be opened and leaves the list as it was.
+TEST_F(DirList, ShowsTheChainAndTheSortedSubFoldersAndOpensOneOnADoubleClickOrEnter)
 {
     list.setPath(path("a/../a"));
-    EXPECT_EQ(changes, 1);
     EXPECT_EQ(list.path(), path("a"));
-
     QStringList chain;
-    for (const QTreeWidgetItem* item = tree()->currentItem(); item != nullptr; item = item->parent())
-        chain.prepend(item->text(0));
-    EXPECT_EQ(chain.front(), "/");
-    EXPECT_EQ(chain.back(), "a");
-    EXPECT_EQ(chain.size(), QString::fromStdString(folder).count('/') + 2);
-
+    for (const QTreeWidgetItem* up = tree()->currentItem(); up != nullptr; up = up->parent())
+        chain.prepend(up->text(0));
+    EXPECT_EQ(chain.join('/').mid(1), QString::fromStdString(path("a")));
     QStringList children;
     for (int i = 0; i < tree()->currentItem()->childCount(); ++i)
         children.append(tree()->currentItem()->child(i)->text(0));
     EXPECT_EQ(children, (QStringList{"2", "10", "b"}));
-}
 
-TEST_F(DirList, AClickSelectsWhileADoubleClickOrEnterOpens)
-{
-    list.setPath(path("a"));
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(shown("b")).center());
+    // As the window system delivers a double click: a click, then the double click and a release.
+    const QPoint b = tree()->visualItemRect(item("b")).center();
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, b);
     EXPECT_EQ(list.path(), path("a"));
+    ASSERT_EQ(::rmdir(path("a/10").c_str()), 0);
+    enter("10");
+    EXPECT_THROW(list.setPath(path("a/10")), Failure);
+    EXPECT_EQ(list.path(), path("a"));
+    EXPECT_EQ(changes, 1);
 
-    doubleClick("b");
+    QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, b);
+    QTest::mouseRelease(tree()->viewport(), Qt::LeftButton, {}, b);
     EXPECT_EQ(list.path(), path("a/b"));
     EXPECT_EQ(changes, 2);
-
-    tree()->setCurrentItem(tree()->topLevelItem(0));
-    QTest::keyClick(tree(), Qt::Key_Return);
+    enter("/");
     EXPECT_EQ(list.path(), "/");
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(DirList, AFolderThatCannotBeOpenedLeavesTheListAsItWas)
-{
-    list.setPath(path("a"));
-    ASSERT_EQ(::rmdir(path("a/b").c_str()), 0);
-    doubleClick("b");
-    EXPECT_THROW(list.setPath(path("a/b")), Failure);
-    EXPECT_THROW(list.setPath(path("a/x.jpg")), Failure);
-    EXPECT_THROW(list.setPath(""), Failure);
-
-    EXPECT_EQ(list.path(), path("a"));
-    EXPECT_NE(shown("10"), nullptr);
-    EXPECT_EQ(changes, 1);
-}
-
 TEST_F(DirList, ADriveNameGoesBackToTheFolderLastVisitedOnIt)
 {
+    const Drive drive = driveOf(folder, mountedDrives());
     list.setPath(path("a/10"));
-    list.setPath(driveName(driveOf(folder, mountedDrives())));
+    list.setPath(driveName(drive));
     EXPECT_EQ(list.path(), path("a/10"));
     EXPECT_EQ(changes, 2);
 
     ASSERT_EQ(::rmdir(path("a/10").c_str()), 0);
-    const Drive drive = driveOf(folder, mountedDrives());
     list.setPath(driveName(drive));
     EXPECT_EQ(list.path(), drive.mountPoint);
 }
