@@ -47,7 +47,11 @@ protected:
         return static_cast<std::size_t>(std::find(ui.journal.begin(), ui.journal.end(), entry) - ui.journal.begin());
     }
 
-    std::string shownPicture() const { return fake::pathOf(f.Picture1.picture()); }
+    std::string shownPicture() const
+    {
+        const platform::PicturePtr picture = f.Picture1.picture();
+        return picture ? static_cast<const fake::FakePicture&>(*picture).path : "";
+    }
 
     // The seventeen controls that Go hides and a stop shows again.
     void expectPanel(bool visible)
