@@ -29,8 +29,8 @@ std::string text(platform::Twips twips)
 FakeUi::FakeUi()
 {
     for (const auto* design : {&panel::form1Design(), &display::form2Design(), &display::form3Design()}) {
-        auto window = std::make_unique<FakeWindow>(*design, journal, shows_);
-        windows_.push_back(window.get());
+        auto window = std::make_unique<FakeWindow>(*design, journal, frontToBack_);
+        frontToBack_.push_back(window.get());
         objects_[design->name] = std::move(window);
         for (const platform::ControlDesign& control : design->controls)
             objects_[control.name] = makeControl(control);
@@ -57,11 +57,8 @@ std::unique_ptr<Object> FakeUi::makeControl(const platform::ControlDesign& d)
 
 std::vector<std::string> FakeUi::frontToBack() const
 {
-    std::vector<const FakeWindow*> windows = windows_;
-    std::sort(windows.begin(), windows.end(),
-              [](const FakeWindow* a, const FakeWindow* b) { return a->lastShown() > b->lastShown(); });
     std::vector<std::string> names;
-    for (const FakeWindow* window : windows)
+    for (const FakeWindow* window : frontToBack_)
         if (window->loaded() && window->visible())
             names.push_back(window->name());
     return names;

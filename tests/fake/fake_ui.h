@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -181,9 +180,9 @@ struct FakeFileList : FakeControl<platform::FileList> {
 // window first, which raises Load once.
 class FakeWindow : public platform::Window, public Object {
 public:
-    // shows counts the shows of every window, so the one shown last is the one in front.
-    FakeWindow(const platform::WindowDesign& design, Journal& journal, std::uint64_t& shows)
-        : design_(design), journal_(journal), shows_(shows) {}
+    // order holds every window, the one shown last first.
+    FakeWindow(const platform::WindowDesign& design, Journal& journal, std::vector<const FakeWindow*>& order)
+        : design_(design), journal_(journal), order_(order) {}
     const std::string& name() const { return design_.name; }
     // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
     void failOn(const std::string& operation) { failing_.insert(operation); }
@@ -204,7 +203,8 @@ public:
     {
         act("show");
         s_.visible = true;
-        s_.lastShown = ++shows_;
+        const auto at = std::find(order_.begin(), order_.end(), this);
+        std::rotate(order_.begin(), at, at + 1);
     }
     void hide() override { act("hide"); s_.visible = false; }
     void setEnabled(bool on) override { act("setEnabled", on ? "true" : "false"); s_.enabled = on; }
@@ -224,15 +224,11 @@ public:
     }
     void refresh() override { act("refresh"); }
 
-    // The ordinal of the window's last show among all shows; 0 when not shown since loaded.
-    std::uint64_t lastShown() const { return s_.lastShown; }
-
 private:
     // What unloading forgets.
     struct State {
         platform::Twips left = 0, top = 0, width, height;
         bool visible = false, enabled = true;
-        std::uint64_t lastShown = 0;
     };
     void load() const
     {
@@ -251,7 +247,7 @@ private:
 
     const platform::WindowDesign& design_;
     Journal& journal_;
-    std::uint64_t& shows_;
+    std::vector<const FakeWindow*>& order_;
     std::set<std::string> failing_;
     mutable bool loaded_ = false;
     State s_{0, 0, design_.clientWidth, design_.clientHeight};
@@ -361,9 +357,8 @@ private:
     FakeRandom random_;
     FakeProgram program_;
     FakeSession session_;
-    std::uint64_t shows_ = 0;
     std::map<std::string, std::unique_ptr<Object>> objects_;
-    std::vector<const FakeWindow*> windows_;
+    std::vector<const FakeWindow*> frontToBack_;
 };
 
 }  // namespace fake
