@@ -49,8 +49,7 @@ protected:
 
     std::string shownPicture() const
     {
-        const platform::PicturePtr picture = f.Picture1.picture();
-        return picture ? static_cast<const fake::FakePicture&>(*picture).path : "";
+        return f.Picture1.picture() ? static_cast<const fake::FakePicture&>(*f.Picture1.picture()).path : "";
     }
 
     // The seventeen controls that Go hides and a stop shows again.
