@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,7 +17,8 @@
 namespace fake {
 
 // What was done to the windows, the pictures and the message box, in order: "Form2.show",
-// "Pictures.load /pics/a.bmp" (with " fitted" when loaded to be fitted), "Form2.paintPicture /pics/a.bmp 0 0 11500 6250". Reads are not recorded.
+// "Pictures.load /pics/a.bmp" (with " fitted" when loaded to be fitted),
+// "Form2.paintPicture /pics/a.bmp 0 0 11500 6250". Reads are not recorded.
 struct Journal : std::vector<std::string> {
     // The entries that begin with prefix: "Form2." gives everything done to Form2.
     std::vector<std::string> startingWith(const std::string& prefix) const;
@@ -35,12 +35,6 @@ struct FakePicture : platform::Picture {
     std::string path;
     platform::Twips width_, height_;
 };
-
-// The file a picture was loaded from, or "" for none.
-inline std::string pathOf(const platform::PicturePtr& picture)
-{
-    return picture ? static_cast<const FakePicture&>(*picture).path : "";
-}
 
 // Whatever the fake UI can find by name.
 struct Object {
@@ -110,7 +104,14 @@ struct FakeTimer : platform::Timer, Object {
 struct FakePictureBox : FakeControl<platform::PictureBox> {
     FakePictureBox(platform::Twips width, platform::Twips height) : width_(width), height_(height) {}
     platform::PicturePtr picture() const override { return picture_; }
-    void setPicture(platform::PicturePtr picture) override;
+    void setPicture(platform::PicturePtr picture) override
+    {
+        if (picture) {
+            width_ = picture->width();
+            height_ = picture->height();
+        }
+        picture_ = std::move(picture);
+    }
     platform::Twips width() const override { return width_; }
     platform::Twips height() const override { return height_; }
     void setWidth(platform::Twips width) override { width_ = width; }
@@ -133,7 +134,12 @@ struct FakeDriveList : FakeControl<platform::DriveList> {
 struct FakeDirList : FakeControl<platform::DirList> {
     explicit FakeDirList(const Folders& folders) : folders_(folders) {}
     std::string path() const override { return path_; }
-    void setPath(const std::string& path) override;
+    void setPath(const std::string& path) override
+    {
+        if (folders_.count(path) == 0)
+            throw platform::Failure("cannot open " + path);
+        assign(path_, path, Change);
+    }
     const Folders& folders_;
     std::string path_ = "/";
 };
@@ -141,16 +147,28 @@ struct FakeDirList : FakeControl<platform::DirList> {
 struct FakeFileList : FakeControl<platform::FileList> {
     FakeFileList(const Folders& folders, std::string pattern) : folders_(folders), pattern_(std::move(pattern)) {}
     std::string path() const override { return path_; }
-    void setPath(const std::string& path) override;
-    std::string pattern() const override { return pattern_; }
-    int listCount() const override { return static_cast<int>(entries().size()); }
-    int listIndex() const override { return index_; }
-    void setListIndex(int index) override;
-    std::string fileName() const override { return index_ < 0 ? "" : entry(index_); }
-    std::string entry(int index) const override;
-    std::vector<std::string> entries() const
+    void setPath(const std::string& path) override
     {
-        return folders_.count(path_) ? folders_.at(path_) : std::vector<std::string>{};
+        if (path != path_)
+            index_ = -1;
+        assign(path_, path, PathChange);
+    }
+    std::string pattern() const override { return pattern_; }
+    int listCount() const override { return folders_.count(path_) ? static_cast<int>(folders_.at(path_).size()) : 0; }
+    int listIndex() const override { return index_; }
+    void setListIndex(int index) override
+    {
+        if (index != -1)
+            entry(index);  // throws outside the list
+        index_ = index;
+        Click.raise();
+    }
+    std::string fileName() const override { return index_ < 0 ? "" : entry(index_); }
+    std::string entry(int index) const override
+    {
+        if (index < 0 || index >= listCount())
+            throw platform::Failure("no entry " + std::to_string(index));
+        return folders_.at(path_)[static_cast<std::size_t>(index)];
     }
     const Folders& folders_;
     std::string pattern_;
@@ -159,12 +177,12 @@ struct FakeFileList : FakeControl<platform::FileList> {
 };
 
 // Geometry in exact twips. Every operation but asking loaded(), visible() or enabled() loads the
-// window first: recorded as "load", then Load is raised, once.
+// window first, which raises Load once.
 class FakeWindow : public platform::Window, public Object {
 public:
-    // shows counts the shows of every window, so the one shown last is the one in front.
-    FakeWindow(const platform::WindowDesign& design, Journal& journal, std::uint64_t& shows)
-        : design_(design), journal_(journal), shows_(shows) {}
+    // order holds every window, the one shown last first.
+    FakeWindow(const platform::WindowDesign& design, Journal& journal, std::vector<const FakeWindow*>& order)
+        : design_(design), journal_(journal), order_(order) {}
     const std::string& name() const { return design_.name; }
     // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
     void failOn(const std::string& operation) { failing_.insert(operation); }
@@ -181,30 +199,55 @@ public:
     bool loaded() const override { return loaded_; }
     bool visible() const override { return s_.visible; }
     bool enabled() const override { return s_.enabled; }
-    void show() override;
+    void show() override
+    {
+        act("show");
+        s_.visible = true;
+        const auto at = std::find(order_.begin(), order_.end(), this);
+        std::rotate(order_.begin(), at, at + 1);
+    }
     void hide() override { act("hide"); s_.visible = false; }
     void setEnabled(bool on) override { act("setEnabled", on ? "true" : "false"); s_.enabled = on; }
-    void unload() override;
+    void unload() override
+    {
+        if (!loaded_)
+            return;
+        act("unload");
+        loaded_ = false;
+        s_ = {0, 0, design_.clientWidth, design_.clientHeight};
+    }
     void paintPicture(const platform::Picture& picture, platform::Twips x, platform::Twips y,
-                      platform::Twips width, platform::Twips height) override;
+                      platform::Twips width, platform::Twips height) override
+    {
+        act("paintPicture", static_cast<const FakePicture&>(picture).path + " " + text(x) + " " + text(y) + " " +
+                                text(width) + " " + text(height));
+    }
     void refresh() override { act("refresh"); }
-
-    // The ordinal of the window's last show among all shows; 0 when not shown since loaded.
-    std::uint64_t lastShown() const { return s_.lastShown; }
 
 private:
     // What unloading forgets.
     struct State {
         platform::Twips left = 0, top = 0, width, height;
         bool visible = false, enabled = true;
-        std::uint64_t lastShown = 0;
     };
-    void load() const;
-    void act(const std::string& operation, const std::string& args = {});
+    void load() const
+    {
+        if (!loaded_) {
+            loaded_ = true;
+            Load.raise();
+        }
+    }
+    void act(const std::string& operation, const std::string& args = {})
+    {
+        if (failing_.count(operation) != 0)
+            throw platform::Failure(name() + "." + operation + " told to fail");
+        load();
+        journal_.push_back(name() + "." + operation + (args.empty() ? "" : " " + args));
+    }
 
     const platform::WindowDesign& design_;
     Journal& journal_;
-    std::uint64_t& shows_;
+    std::vector<const FakeWindow*>& order_;
     std::set<std::string> failing_;
     mutable bool loaded_ = false;
     State s_{0, 0, design_.clientWidth, design_.clientHeight};
@@ -217,7 +260,13 @@ struct FakePictureLoader : platform::PictureLoader {
     {
         files_[path] = std::make_shared<FakePicture>(path, width, height);
     }
-    platform::PicturePtr load(const std::string& path, platform::PictureUse use) override;
+    platform::PicturePtr load(const std::string& path, platform::PictureUse use) override
+    {
+        journal_.push_back("Pictures.load " + path + suffix(use));
+        if (files_.count(path) == 0)
+            throw platform::Failure("cannot read " + path);
+        return files_.at(path);
+    }
     void prefetch(const std::string& path, platform::PictureUse use) override
     {
         journal_.push_back("Pictures.prefetch " + path + suffix(use));
@@ -308,9 +357,8 @@ private:
     FakeRandom random_;
     FakeProgram program_;
     FakeSession session_;
-    std::uint64_t shows_ = 0;
     std::map<std::string, std::unique_ptr<Object>> objects_;
-    std::vector<const FakeWindow*> windows_;
+    std::vector<const FakeWindow*> frontToBack_;
 };
 
 }  // namespace fake

@@ -47,7 +47,10 @@ protected:
         return static_cast<std::size_t>(std::find(ui.journal.begin(), ui.journal.end(), entry) - ui.journal.begin());
     }
 
-    std::string shownPicture() const { return fake::pathOf(f.Picture1.picture()); }
+    std::string shownPicture() const
+    {
+        return f.Picture1.picture() ? static_cast<const fake::FakePicture&>(*f.Picture1.picture()).path : "";
+    }
 
     // The seventeen controls that Go hides and a stop shows again.
     void expectPanel(bool visible)
