@@ -29,7 +29,6 @@ expect_centred "$WID" "the panel" 1092 742
 click_twips "${GO_BUTTON[@]}"
 shown_exactly "$WID" picture-box
 
-# The panel comes back where the picture was and reaches beyond the screen's right edge, so
 # "Re-Size to fit screen" is checked from the keyboard: the text box, then eight controls on.
 pointer_to 5 5
 xdotool key Escape

@@ -176,4 +176,20 @@ TEST_F(ShowOnQt, WhileRunningThePointerHidesAndSpaceAndEscOnThePictureAreAClickA
     EXPECT_TRUE(form.cmdGo.visible());
 }
 
+TEST_F(ShowOnQt, SpaceAndEscOnTheDisplayWindowPauseAndStopIt)
+{
+    form.cmdGo.Click.raise();
+    form.Form2.show();
+    QWidget* form2 = widgetOf("Form2");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2));
+    key(form2, Qt::Key_Space);
+    EXPECT_FALSE(form.Timer1.enabled());
+    key(form2, Qt::Key_Space);
+    EXPECT_TRUE(form.Timer1.enabled());
+    key(form2, Qt::Key_Escape);
+    EXPECT_FALSE(form.Timer1.enabled());
+    EXPECT_FALSE(form2->isVisible());
+    EXPECT_TRUE(form.cmdGo.visible());
+}
+
 }  // namespace
