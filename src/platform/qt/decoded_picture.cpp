@@ -1,4 +1,4 @@
-// A loaded picture: its natural size, the decode made for the screen, and the full decode once needed.
+// A loaded picture: its natural size, the decode made for its use, and the full decode once needed.
 #include "platform/qt/decoded_picture.h"
 
 #include <exception>
