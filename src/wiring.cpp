@@ -14,11 +14,16 @@
 
 void wireEvents(Form1& f)
 {
-    // After each handler the desktop learns whether a show now runs, whichever handler changed it.
-    const auto on = [&f](platform::Event& event, void (*handler)(Form1&)) {
-        event.connect([&f, handler] {
+    // After each handler the desktop learns whether a show now runs, and the picture Go would
+    // show first is worked out again, whichever handler changed them.
+    const auto after = [&f] {
+        updateShowRunning(f);
+        panel::prepareGo(f);
+    };
+    const auto on = [&f, after](platform::Event& event, void (*handler)(Form1&)) {
+        event.connect([&f, handler, after] {
             handler(f);
-            updateShowRunning(f);
+            after();
         });
     };
 
@@ -41,6 +46,9 @@ void wireEvents(Form1& f)
     on(f.chkRandomize.Click, chkRandomize_Click);
     on(f.chkUpperRight.Click, chkUpperRight_Click);
     on(f.chkBlackOut.Click, chkBlackOut_Click);
+    // Boxes without a handler of their own still change the picture Go would show first.
+    f.chkRandomPictures.Click.connect(after);
+    f.chkReSize.Click.connect(after);
 
     on(f.Picture1.Click, Picture1_Click);
     on(f.Picture1.DblClick, Picture1_DblClick);

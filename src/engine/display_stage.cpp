@@ -2,6 +2,7 @@
 // screen when it is larger; otherwise Form1 shows it in Picture1.
 #include "engine/display_stage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/checked.h"
@@ -13,18 +14,25 @@ namespace engine {
 
 namespace {
 
-// The shrink branch paints 500 twips short of the scaled size in each direction, leaving a margin.
+// The shrink branch paints 500 twips short of the scaled size in each direction, leaving a margin;
+// a long, thin picture keeps at least one pixel (15 twips) across.
 constexpr double kShrinkMargin = 500.0;
+constexpr double kOnePixel = 15.0;
 
-double scaled(float size, double fitRatio, double margin)
+double scaled(float size, double fitRatio)
 {
-    return checked::finite(std::floor(checked::finite(static_cast<double>(size) * fitRatio)) - margin);
+    return std::floor(checked::finite(static_cast<double>(size) * fitRatio));
 }
 
-void paintOnForm2(Form1& f, ResumeNext& rn, double fitRatio, double margin)
+double shrunk(float size, double fitRatio)
 {
-    const auto paintedWidth = [&] { return static_cast<float>(scaled(f.Picture1.width(), fitRatio, margin)); };
-    const auto paintedHeight = [&] { return static_cast<float>(scaled(f.Picture1.height(), fitRatio, margin)); };
+    return std::max(checked::finite(scaled(size, fitRatio) - kShrinkMargin), kOnePixel);
+}
+
+void paintOnForm2(Form1& f, ResumeNext& rn, double fitRatio, double (*size)(float, double))
+{
+    const auto paintedWidth = [&] { return static_cast<float>(size(f.Picture1.width(), fitRatio)); };
+    const auto paintedHeight = [&] { return static_cast<float>(size(f.Picture1.height(), fitRatio)); };
     rn.step([&] {
         const platform::PicturePtr picture = f.Picture1.picture();
         if (!picture)
@@ -56,9 +64,9 @@ void displayPicture(Form1& f, ResumeNext& rn)
                 return static_cast<float>(fitRatio) > static_cast<float>(heightRatio);
             }))
             rn.step([&] { fitRatio = checked::divide<double>(f.Screen.height(), f.Picture1.height()); });
-        paintOnForm2(f, rn, fitRatio, kShrinkMargin);
+        paintOnForm2(f, rn, fitRatio, shrunk);
     } else {
-        paintOnForm2(f, rn, fitRatio, 0.0);
+        paintOnForm2(f, rn, fitRatio, scaled);
     }
 }
 

@@ -51,7 +51,7 @@ void place(Form1& f, ResumeNext& rn, Placement p)
 void wrapIndex(Form1& f, ResumeNext& rn)
 {
     state::ShowState& s = f.state;
-    if (rn.test([&] { return s.mFileIndex >= f.File1.listCount(); }))
+    if (rn.test([&] { return s.mFileIndex < 0 || s.mFileIndex >= f.File1.listCount(); }))
         rn.step([&] { s.mFileIndex = 0; });
 }
 

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "engine/resume_next.h"
-#include "panel/form1.h"
 #include "platform/failure.h"
+#include "platform/system.h"
+#include "state/show_state.h"
 
 namespace engine {
 
@@ -16,21 +17,21 @@ namespace {
 // tick the choice walks on from the last draw to the next unrecorded entry instead.
 constexpr int kMaxDraws = 64;
 
-void draw(Form1& f)
+void draw(Selection& list, platform::Random& rnd)
 {
-    const int count = f.File1.listCount();
-    const double index = std::floor(f.Rnd.next() * count);
-    f.File1.setListIndex(static_cast<int>(index));
+    const int count = list.count();
+    const double index = std::floor(rnd.next() * count);
+    list.select(static_cast<int>(index));
 }
 
-void selectNextUnrecorded(Form1& f)
+void selectNextUnrecorded(Selection& list, const state::ShowState& s)
 {
-    const int count = f.File1.listCount();
-    const int start = f.File1.listIndex() < 0 ? 0 : f.File1.listIndex();
+    const int count = list.count();
+    const int start = list.index() < 0 ? 0 : list.index();
     for (int offset = 0; offset < count; ++offset) {
         const int index = static_cast<int>((static_cast<long long>(start) + offset) % count);
-        if (f.state.mShownList.count(f.File1.entry(index)) == 0) {
-            f.File1.setListIndex(index);
+        if (s.mShownList.count(list.entry(index)) == 0) {
+            list.select(index);
             return;
         }
     }
@@ -39,22 +40,21 @@ void selectNextUnrecorded(Form1& f)
 
 }  // namespace
 
-RandomChoice chooseAtRandom(Form1& f, ResumeNext& rn)
+RandomChoice chooseAtRandom(Selection& list, platform::Random& rnd, state::ShowState& s, ResumeNext& rn)
 {
-    state::ShowState& s = f.state;
     for (int draws = 0;; ++draws) {
         if (draws < kMaxDraws)
-            rn.step([&] { draw(f); });
+            rn.step([&] { draw(list, rnd); });
         else
-            rn.step([&] { selectNextUnrecorded(f); });
+            rn.step([&] { selectNextUnrecorded(list, s); });
 
         std::string name;
-        rn.step([&] { name = f.File1.fileName(); });
+        rn.step([&] { name = list.name(); });
         if (!rn.test([&] { return s.mShownList.count(name) > 0; })) {
             rn.step([&] { s.mShownList.insert(name); });
             return RandomChoice::Chosen;
         }
-        if (rn.test([&] { return s.gShownCount >= f.File1.listCount(); }) || draws >= kMaxDraws)
+        if (rn.test([&] { return s.gShownCount >= list.count(); }) || draws >= kMaxDraws)
             return RandomChoice::CycleComplete;
     }
 }

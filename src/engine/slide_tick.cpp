@@ -2,35 +2,17 @@
 // then display and place it.
 #include "engine/slide_tick.h"
 
-#include <cmath>
+#include <optional>
 #include <string>
 
 #include "display/pause_resume_stop.h"
 #include "engine/checked.h"
 #include "engine/display_stage.h"
+#include "engine/next_picture.h"
 #include "engine/placement.h"
-#include "engine/random_choice.h"
 #include "engine/resume_next.h"
+#include "engine/selection.h"
 #include "panel/form1.h"
-
-namespace {
-
-// The folder, "/" unless the folder already ends in one, then the name as listed; empty when the
-// name cannot be read.
-template <typename Name>
-std::string picturePath(Form1& f, engine::ResumeNext& rn, Name name)
-{
-    std::string path;
-    std::string folder;
-    rn.step([&] { folder = f.Dir1.path(); });
-    if (rn.test([&] { return !folder.empty() && folder.back() == '/'; }))
-        rn.step([&] { path = folder + name(); });
-    else
-        rn.step([&] { path = folder + "/" + name(); });
-    return path;
-}
-
-}  // namespace
 
 void Timer1_Timer(Form1& f)
 {
@@ -40,21 +22,15 @@ void Timer1_Timer(Form1& f)
 
     engine::ResumeNext rn;
     rn.step([&] { f.Rnd.reseed(); });
-    if (rn.test([&] { return f.chkRandomPictures.value() != 0; })) {
-        if (engine::chooseAtRandom(f, rn) == engine::RandomChoice::CycleComplete) {
-            rn.step([&] { Picture1_DblClick(f); });
-            rn.step([&] { f.Timer1.setEnabled(false); });
-            return;
-        }
-    } else {
-        rn.step([&] { f.File1.setListIndex(s.mFileIndex); });
+    engine::ListSelection list(f.File1);
+    if (engine::selectNext(f, list, f.Rnd, s, rn) == engine::RandomChoice::CycleComplete) {
+        rn.step([&] { Picture1_DblClick(f); });
+        rn.step([&] { f.Timer1.setEnabled(false); });
+        return;
     }
 
-    const std::string path = picturePath(f, rn, [&] { return f.File1.fileName(); });
-    const auto use = [&] {
-        return f.chkReSize.value() != 0 ? platform::PictureUse::Fitted : platform::PictureUse::OwnSize;
-    };
-    rn.step([&] { f.Picture1.setPicture(f.Pictures.load(path, use())); });
+    const std::string path = engine::picturePath(f, rn, [&] { return f.File1.fileName(); });
+    rn.step([&] { f.Picture1.setPicture(f.Pictures.load(path, engine::pictureUse(f))); });
     rn.step([&] { s.mFileIndex = engine::checked::increment(s.mFileIndex); });
     rn.step([&] { s.gShownCount = engine::checked::increment(s.gShownCount); });
     rn.step([&] { f.Me.setWidth(engine::checked::finite(f.Picture1.width() + 5.0f)); });
@@ -64,12 +40,10 @@ void Timer1_Timer(Form1& f)
     engine::wrapIndex(f, rn);
     engine::placeWindows(f, rn);
 
-    // In list order the next picture is known, so the platform may decode it while this one is shown.
-    if (!rn.test([&] { return f.chkRandomPictures.value() != 0; })) {
-        const std::string next = picturePath(f, rn, [&] { return f.File1.entry(s.mFileIndex); });
-        rn.step([&] {
-            if (!next.empty())
-                f.Pictures.prefetch(next, use());
-        });
-    }
+    // The next picture is known now, in either order, so the platform may decode it while this one
+    // is shown.
+    rn.step([&] {
+        if (const std::optional<std::string> next = engine::nextPicturePath(f, s))
+            f.Pictures.prefetch(*next, engine::pictureUse(f));
+    });
 }

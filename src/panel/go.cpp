@@ -1,10 +1,27 @@
 // Go: hide the panel, lift the pause, start a new random cycle when the last one is complete, and
-// show the first picture at once.
+// show the first picture at once; while the panel waits, that picture is named for decoding ahead.
 #include "panel/go.h"
 
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "engine/next_picture.h"
 #include "engine/slide_tick.h"
 #include "panel/form1.h"
 #include "panel/visibility.h"
+
+namespace {
+
+void startNewCycleWhenComplete(state::ShowState& s, int count)
+{
+    if (s.gShownCount >= count) {
+        s.mShownList.clear();
+        s.gShownCount = 0;
+    }
+}
+
+}  // namespace
 
 void cmdGo_Click(Form1& f)
 {
@@ -13,10 +30,25 @@ void cmdGo_Click(Form1& f)
                        &f.chkLowerRight, &f.chkUpperRight, &f.chkReSize, &f.chkBlackOut},
                       false);
     f.state.mPaused = 0;
-    if (f.state.gShownCount >= f.File1.listCount()) {
-        f.state.mShownList.clear();
-        f.state.gShownCount = 0;
-    }
+    startNewCycleWhenComplete(f.state, f.File1.listCount());
     f.Timer1.setEnabled(true);
     Timer1_Timer(f);
 }
+
+namespace panel {
+
+void prepareGo(Form1& f)
+{
+    // A hint that cannot be worked out costs nothing but the wait it would have saved.
+    try {
+        if (!f.cmdGo.visible() || (f.state.mPaused == 0 && f.Timer1.enabled()))
+            return;
+        state::ShowState s = f.state;
+        startNewCycleWhenComplete(s, f.File1.listCount());
+        if (const std::optional<std::string> path = engine::nextPicturePath(f, s))
+            f.Pictures.prefetchWhenIdle(*path, engine::pictureUse(f));
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace panel

@@ -28,6 +28,10 @@ public:
     virtual PicturePtr load(const std::string& path, PictureUse use) = 0;
     // A hint that path is likely the next file loaded; never throws and never waits.
     virtual void prefetch(const std::string& path, PictureUse use) = 0;
+    // The same hint made while the user may still be choosing (typing, scrolling through a list):
+    // it may wait until no newer hint or load has come for a moment, and is then dropped for any
+    // newer one. A loader that cannot wait takes it as a plain hint.
+    virtual void prefetchWhenIdle(const std::string& path, PictureUse use) { prefetch(path, use); }
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // What the program asks of the desktop besides windows and controls.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/units.h"
@@ -28,6 +29,9 @@ public:
     virtual void reseed() = 0;
     // Uniform in [0, 1).
     virtual double next() = 0;
+    // An independent copy: the calls this source would answer next, asked of the copy, get the same
+    // numbers, and neither source disturbs the other.
+    virtual std::unique_ptr<Random> fork() const = 0;
 };
 
 // The desktop's part in a running show: no screensaver, no pointer over the picture.

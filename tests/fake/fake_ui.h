@@ -271,6 +271,10 @@ struct FakePictureLoader : platform::PictureLoader {
     {
         journal_.push_back("Pictures.prefetch " + path + suffix(use));
     }
+    void prefetchWhenIdle(const std::string& path, platform::PictureUse use) override
+    {
+        journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
+    }
     static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
     Journal& journal_;
     std::map<std::string, platform::PicturePtr> files_;
@@ -291,11 +295,13 @@ struct FakeMessageBox : platform::MessageBox {
     Journal& journal_;
 };
 
-// Returns the numbers last scripted in order, then the last one for ever (0 when none was scripted).
+// Returns the numbers last scripted in order, then the last one for ever (0 when none was scripted);
+// a fork reads on from the same place without using any up.
 struct FakeRandom : platform::Random {
     void script(std::vector<double> numbers) { numbers_ = std::move(numbers); next_ = 0; }
     void reseed() override {}
     double next() override { return numbers_.empty() ? 0.0 : numbers_[std::min(next_++, numbers_.size() - 1)]; }
+    std::unique_ptr<platform::Random> fork() const override { return std::make_unique<FakeRandom>(*this); }
     std::vector<double> numbers_;
     std::size_t next_ = 0;
 };

@@ -39,6 +39,7 @@ TEST_F(FitToScreen, LargerPicturesShrinkToTheScreenLessAMarginOthersKeepTheirSiz
         {24000, 18000, 11500, 8500}, // both, in proportion
         {12000, 9000, 12000, 9000},  // exactly the screen: not shrunk
         {6000.75f, 4000.5f, 6000, 4000},  // own size rounded down to whole twips
+        {384000, 3000, 11500, 15},  // a panorama keeps one pixel of height after the margin
     };
     for (const auto& row : rows) {
         showNext(row.width, row.height);

@@ -1,4 +1,5 @@
-// The panel: start-up, Go, the speed bar, the option boxes and the blackout window they load.
+// The panel: start-up, Go and the picture it will show first, the speed bar, the option boxes and
+// the blackout window they load.
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,39 @@ TEST_F(Panel, GoHidesThePanelAndStartsANewRandomCycleOnlyWhenTheLastOneIsComplet
         EXPECT_EQ(f.state.gShownCount, cleared ? 1 : shownCount + 1);
     }
     expectPanel(false);
+}
+
+TEST_F(Panel, WaitingPanelHintsThePictureGoWouldShowFirstAfterEveryChange)
+{
+    for (const char* folder : {"/more", "/pics"})
+        openPictures(folder, {"a.bmp", "b.bmp", "c.bmp"});
+    f.chkRandomPictures.setValue(1);
+    ui.random().script({0.1, 0.1, 0.5});
+    const auto expectHint = [this](const std::string& path) {
+        EXPECT_EQ(ui.journal.startingWith("Pictures.prefetchWhenIdle ").back(), "Pictures.prefetchWhenIdle " + path);
+    };
+
+    f.cmdGo.Click.raise();
+    doubleClick(f.Picture1);
+    expectHint("/pics/b.bmp");  // the cycle goes on after a.bmp
+    f.Dir1.setPath("/more");
+    expectHint("/more/a.bmp");  // a new folder starts a new cycle
+    f.cmdGo.Click.raise();
+    doubleClick(f.Picture1);
+    ui.random().script({0.1});
+    f.cmdResetRandomCycle.Click.raise();
+    expectHint("/more/a.bmp");  // not reset, the draws would walk on from the shown a.bmp to b.bmp
+    f.chkRandomPictures.setValue(0);
+    expectHint("/more/b.bmp");  // list order goes on after a.bmp
+    f.chkReSize.setValue(1);
+    expectHint("/more/b.bmp fitted");
+    f.Text1.GotFocus.raise();
+    f.Text1.setText("-3");
+    expectHint("/more/a.bmp fitted");
+
+    ui.journal.clear();
+    f.cmdGo.Click.raise();
+    EXPECT_THAT(ui.journal.startingWith("Pictures.load"), ElementsAre("Pictures.load /more/a.bmp fitted"));
 }
 
 TEST_F(Panel, SpeedBarSetsTheIntervalAndSaysItInWholeSeconds)

@@ -10,6 +10,7 @@
 
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 class RandomCycle : public ShowTest {
@@ -37,10 +38,11 @@ protected:
     }
 };
 
-TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
+TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStopsAndDrawsEachAheadOnTheSameNumbers)
 {
     openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
     ui.random().script({0.1, 0.1, 0.5, 0.9, 0.1});  // the second tick draws a.bmp again first
+    ui.journal.clear();
     f.cmdGo.Click.raise();
     EXPECT_EQ(shownPicture(), "/pics/a.bmp");
     tick();
@@ -48,7 +50,16 @@ TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStops)
     tick();
     EXPECT_EQ(shownPicture(), "/pics/c.gif");
     EXPECT_EQ(f.state.mFileIndex, 0);  // advanced past c.gif and wrapped
+    // Each tick names the next one's picture and uses up no number doing so; the cycle's end names none.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."),
+                ElementsAre("Pictures.load /pics/a.bmp", "Pictures.prefetch /pics/b.jpg", "Pictures.load /pics/b.jpg",
+                            "Pictures.prefetch /pics/c.gif", "Pictures.load /pics/c.gif"));
     expectTickStops();
+
+    // The panel, back, names the first picture of the cycle the next Go starts afresh.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."), ElementsAre("Pictures.prefetchWhenIdle /pics/a.bmp"));
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
 }
 
 TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
@@ -87,9 +98,14 @@ TEST_F(RandomCycle, EntriesThatCannotBeShownAreRecordedAsShown)
     openFolder("/pics", {"a.bmp", "broken.bmp"});
     ui.pictures().add("/pics/a.bmp", 6000, 4000);
     ui.random().script({0.0, 0.9});
+    ui.journal.clear();
     f.cmdGo.Click.raise();
     tick();
     EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    // Named ahead, it costs its tick one failed load and nothing more.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."),
+                ElementsAre("Pictures.load /pics/a.bmp", "Pictures.prefetch /pics/broken.bmp",
+                            "Pictures.load /pics/broken.bmp"));
     EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "broken.bmp"}));
     EXPECT_EQ(f.state.gShownCount, 2);
 

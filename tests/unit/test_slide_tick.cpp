@@ -18,7 +18,7 @@ protected:
     SlideTick() { f.state.mPaused = 0; }
 };
 
-TEST_F(SlideTick, IndexBeyondTheListStartsOverAtTheFirstEntry)
+TEST_F(SlideTick, IndexOutsideTheListStartsOverAtTheFirstEntry)
 {
     openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp"});
     f.state.mFileIndex = 3;
@@ -29,6 +29,15 @@ TEST_F(SlideTick, IndexBeyondTheListStartsOverAtTheFirstEntry)
     EXPECT_EQ(f.state.mFileIndex, 0);
     tick();
     EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+
+    // Below 0 the very next tick starts over.
+    for (const std::int32_t typed : {-3, std::numeric_limits<std::int32_t>::min()}) {
+        tick();
+        f.state.mFileIndex = typed;
+        tick();
+        EXPECT_EQ(shownPicture(), "/pics/a.bmp") << typed;
+        EXPECT_EQ(f.state.mFileIndex, 1);
+    }
 }
 
 TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
@@ -48,7 +57,7 @@ TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
     }
 }
 
-TEST_F(SlideTick, LoadsForTheFitAndHintsTheNextEntryInListOrderOnly)
+TEST_F(SlideTick, LoadsForTheFitAndHintsTheNextEntry)
 {
     openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
     for (int i = 0; i < 3; ++i) {
@@ -60,9 +69,6 @@ TEST_F(SlideTick, LoadsForTheFitAndHintsTheNextEntryInListOrderOnly)
     EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch"), hints);
     EXPECT_EQ(ui.journal.startingWith("Pictures.load").back(), "Pictures.load /pics/c.gif fitted");
 
-    f.chkRandomPictures.setValue(1);
-    tick();
-    f.chkRandomPictures.setValue(0);
     openFolder("/empty", {});
     tick();
     EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch"), hints);

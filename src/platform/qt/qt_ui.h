@@ -9,6 +9,7 @@
 
 #include "platform/clock_random.h"
 #include "platform/design.h"
+#include "platform/qt/idle_prefetch.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/qt/qt_session.h"
 #include "platform/qt/qt_system.h"
@@ -58,7 +59,8 @@ private:
     // Declared after the controls, so the widgets go before the objects whose events they raise.
     std::map<std::string, std::unique_ptr<QtWindow>> windows_;
     QtScreen screen_;
-    QtPictureLoader pictures_;
+    QtPictureLoader decoder_;
+    IdlePrefetchLoader pictures_{decoder_};
     QtMessageBox messageBox_;
     ClockRandom random_;
     QtProgram program_;

@@ -1,0 +1,42 @@
+// The picture the next tick will load, worked out without touching a control, and the path and
+// use it is loaded with.
+#include "engine/next_picture.h"
+
+#include <memory>
+
+#include "engine/resume_next.h"
+#include "engine/selection.h"
+#include "panel/form1.h"
+
+namespace engine {
+
+std::string picturePath(Form1& f, ResumeNext& rn, const std::function<std::string()>& name)
+{
+    std::string path;
+    std::string folder;
+    rn.step([&] { folder = f.Dir1.path(); });
+    if (rn.test([&] { return !folder.empty() && folder.back() == '/'; }))
+        rn.step([&] { path = folder + name(); });
+    else
+        rn.step([&] { path = folder + "/" + name(); });
+    return path;
+}
+
+platform::PictureUse pictureUse(Form1& f)
+{
+    return f.chkReSize.value() != 0 ? platform::PictureUse::Fitted : platform::PictureUse::OwnSize;
+}
+
+std::optional<std::string> nextPicturePath(Form1& f, state::ShowState s)
+{
+    // The tick's own units on copies, so that they fail and go on exactly as the tick's do.
+    ResumeNext rn;
+    const std::unique_ptr<platform::Random> rnd = f.Rnd.fork();
+    rn.step([&] { rnd->reseed(); });
+    SelectionAhead list(f.File1);
+    if (selectNext(f, list, *rnd, s, rn) == RandomChoice::CycleComplete || list.index() < 0)
+        return std::nullopt;
+    return picturePath(f, rn, [&] { return list.name(); });
+}
+
+}  // namespace engine
