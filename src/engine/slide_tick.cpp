@@ -38,7 +38,7 @@ void Timer1_Timer(Form1& f)
     if (s.mPaused != 0)
         return;
 
-    engine::ResumeNext rn;
+    engine::ResumeNext rn(f.Log);
     rn.step([&] { f.Rnd.reseed(); });
     if (rn.test([&] { return f.chkRandomPictures.value() != 0; })) {
         if (engine::chooseAtRandom(f, rn) == engine::RandomChoice::CycleComplete) {
