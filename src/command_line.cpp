@@ -91,5 +91,5 @@ void openStartPlace(Form1& f, const StartPlace& place)
             return;
         }
     }
-    std::cerr << "pixora: " << place.picture << " is not one of the pictures listed\n";
+    std::cerr << "pixora: " << place.picture << " is not among the pictures listed in " << place.folder << "\n";
 }
