@@ -4,8 +4,9 @@ PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
             fonts-dejavu-core fonts-liberation
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
+PACKAGES += lintian
 PREFIX ?= /usr/local
-JOBS := 2
+JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
 .PHONY: deps build run test clean
@@ -26,14 +27,14 @@ deps:
 	fi
 
 build:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DPIXORA_TESTS=OFF
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DBUILD_TESTING=OFF
 	cmake --build build -j$(JOBS)
 
 run: deps build
 	cd build/samples && ../pixora
 
 test: deps
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_SANITIZE=ON -DPIXORA_TESTS=ON
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPIXORA_SANITIZE=ON -DBUILD_TESTING=ON -DPIXORA_WERROR=ON
 	cmake --build build-test -j$(JOBS)
 	ctest --test-dir build-test --output-on-failure -j$(JOBS)
 
@@ -54,7 +55,7 @@ fuzz-deps:
 
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXORA_SANITIZE=ON \
-	    -DPIXORA_TESTS=OFF -DPIXORA_FUZZ=ON
+	    -DBUILD_TESTING=OFF -DPIXORA_FUZZ=ON
 	cmake --build build-fuzz -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
 	@for t in $(FUZZ_TARGETS); do \
 	    mkdir -p build-fuzz/corpus/$$t build-fuzz/findings/$$t; \
@@ -82,6 +83,6 @@ package-check: deps package
 .PHONY: bench
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DPIXORA_TESTS=OFF -DPIXORA_BENCH=ON
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DBUILD_TESTING=OFF -DPIXORA_BENCH=ON
 	cmake --build build-bench -j$(JOBS) --target pixora_bench
 	build-bench/pixora_bench --pictures build-bench/bench-pictures

@@ -1,7 +1,12 @@
-// Pixora's start: the Qt platform, the main window and its handlers, then the event loop.
+// Pixora's start: the command line, the Qt platform, the main window and its handlers, then the event loop.
 #include <QApplication>
 #include <QByteArray>
 
+#include <exception>
+#include <iostream>
+#include <optional>
+
+#include "command_line.h"
 #include "display/window_designs.h"
 #include "panel/form1.h"
 #include "panel/form1_design.h"
@@ -28,10 +33,18 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The program ends only by its own decision: Exit, or closing the main window.
     QApplication::setQuitOnLastWindowClosed(false);
+    const std::optional<StartPlace> start = startPlaceFromCommandLine(app, argc, argv);
 
     platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
+    if (start) {
+        try {
+            openStartPlace(form, *start);
+        } catch (const std::exception& failure) {
+            std::cerr << "pixora: " << failure.what() << "\n";
+        }
+    }
     form.Me.show();
     return QApplication::exec();
 }

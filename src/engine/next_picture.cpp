@@ -10,6 +10,15 @@
 
 namespace engine {
 
+namespace {
+
+// What a prediction passes over, the tick itself meets and reports when it runs.
+struct Unreported : platform::FailureLog {
+    void passedOver(const std::string&, const std::string&) override {}
+};
+
+}  // namespace
+
 std::string picturePath(Form1& f, ResumeNext& rn, const std::function<std::string()>& name)
 {
     std::string path;
@@ -30,7 +39,8 @@ platform::PictureUse pictureUse(Form1& f)
 std::optional<std::string> nextPicturePath(Form1& f, state::ShowState s)
 {
     // The tick's own units on copies, so that they fail and go on exactly as the tick's do.
-    ResumeNext rn;
+    Unreported unreported;
+    ResumeNext rn(unreported);
     const std::unique_ptr<platform::Random> rnd = f.Rnd.fork();
     rn.step([&] { rnd->reseed(); });
     SelectionAhead list(f.File1);

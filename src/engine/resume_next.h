@@ -3,16 +3,22 @@
 
 #include <exception>
 
+#include "platform/failure.h"
+
 namespace engine {
 
 class ResumeNext {
 public:
+    // Each failure skipped leaves its reason in the log.
+    explicit ResumeNext(platform::FailureLog& log) : log_(log) {}
+
     template <typename Unit>
     void step(Unit&& unit)
     {
         try {
             unit();
-        } catch (const std::exception&) {
+        } catch (const std::exception& failure) {
+            passOver(failure);
         }
     }
 
@@ -22,10 +28,16 @@ public:
     {
         try {
             return condition();
-        } catch (const std::exception&) {
+        } catch (const std::exception& failure) {
+            passOver(failure);
             return true;
         }
     }
+
+private:
+    void passOver(const std::exception& failure) { log_.passedOver("slide tick", failure.what()); }
+
+    platform::FailureLog& log_;
 };
 
 }  // namespace engine

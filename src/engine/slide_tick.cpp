@@ -20,7 +20,7 @@ void Timer1_Timer(Form1& f)
     if (s.mPaused != 0)
         return;
 
-    engine::ResumeNext rn;
+    engine::ResumeNext rn(f.Log);
     rn.step([&] { f.Rnd.reseed(); });
     engine::ListSelection list(f.File1);
     if (engine::selectNext(f, list, f.Rnd, s, rn) == engine::RandomChoice::CycleComplete) {

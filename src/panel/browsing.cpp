@@ -27,14 +27,16 @@ void Drive1_Change(Form1& f)
     static bool fallingBack = false;
     try {
         f.Dir1.setPath(f.Drive1.drive());
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        f.Log.passedOver("drive list", failure.what());
         if (fallingBack)
             return;
         f.MsgBox.show("Drive " + f.Drive1.drive() + " is not ready", "ERROR");
         fallingBack = true;
         try {
             f.Drive1.setDrive(kSystemDrive);
-        } catch (const std::exception&) {
+        } catch (const std::exception& fallback) {
+            f.Log.passedOver("drive list", fallback.what());
         }
         fallingBack = false;
     }

@@ -29,6 +29,7 @@ Form1::Form1(platform::Ui& ui)
       MsgBox(ui.messageBox()),
       Rnd(ui.random()),
       App(ui.program()),
-      Session(ui.session())
+      Session(ui.session()),
+      Log(ui.failureLog())
 {
 }

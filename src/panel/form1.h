@@ -38,6 +38,7 @@ struct Form1 {
     platform::Random& Rnd;
     platform::Program& App;
     platform::Session& Session;
+    platform::FailureLog& Log;
 
     state::ShowState state;
 };

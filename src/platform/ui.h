@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/failure.h"
 #include "platform/picture.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -33,6 +34,7 @@ public:
     virtual Random& random() = 0;
     virtual Program& program() = 0;
     virtual Session& session() = 0;
+    virtual FailureLog& failureLog() = 0;
 };
 
 }  // namespace platform

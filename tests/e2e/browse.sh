@@ -1,5 +1,6 @@
 # Choosing the pictures with the mouse: a sub-folder opened in the folder list fills the file list and
-# feeds the show; a file clicked in the file list is where Go starts.
+# feeds the show; a file clicked in the file list is where Go starts. A picture named on the command
+# line is where Go starts too.
 source "$(dirname "$0")/lib.sh"
 
 pictures=$WORK/pictures
@@ -48,6 +49,16 @@ click_twips "${GO_BUTTON[@]}"
 wait_until 10 "Go did not start from the clicked file" window_is 280 210
 screenshot clicked-file
 expect_colour "$SHOT" "255 255 0" "the clicked file's picture" $CX $CY
+stop_show
+click_twips "${EXIT_BUTTON[@]}"
+expect_exit
+
+start_pixora "$WORK" "$pictures/inner/b.bmp"
+speed_bar_key Home
+click_twips "${GO_BUTTON[@]}"
+wait_until 10 "Go did not start from the picture on the command line" window_is 260 190
+screenshot command-line
+expect_colour "$SHOT" "255 0 255" "the command line's picture" $CX $CY
 stop_show
 click_twips "${EXIT_BUTTON[@]}"
 expect_exit

@@ -63,9 +63,10 @@ start_display() {
     fi
 }
 
-# start_pixora FOLDER: starts the program with FOLDER as its working folder and waits for the panel.
+# start_pixora FOLDER [ARGUMENT...]: starts the program with FOLDER as its working folder and waits
+# for the panel.
 start_pixora() {
-    (cd "$1" && exec "$PIXORA") >"$WORK/pixora.log" 2>&1 &
+    (cd "$1" && exec "$PIXORA" "${@:2}") >"$WORK/pixora.log" 2>&1 &
     PIXORA_PID=$!
     WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pixora By Tavren$' | head -n 1) ||
         fail "the main window did not appear"

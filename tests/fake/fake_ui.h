@@ -311,6 +311,15 @@ struct FakeSession : platform::Session {
     std::optional<bool> lastTold;
 };
 
+// Each failure passed over, as "where: reason".
+struct FakeFailureLog : platform::FailureLog {
+    void passedOver(const std::string& where, const std::string& reason) override
+    {
+        entries.push_back(where + ": " + reason);
+    }
+    std::vector<std::string> entries;
+};
+
 struct FakeProgram : platform::Program {
     void end() override {}
 };
@@ -341,6 +350,7 @@ public:
     FakeRandom& random() override { return random_; }
     FakeProgram& program() override { return program_; }
     FakeSession& session() override { return session_; }
+    FakeFailureLog& failureLog() override { return failureLog_; }
 
     // The names of the visible windows, the one in front first.
     std::vector<std::string> frontToBack() const;
@@ -363,6 +373,7 @@ private:
     FakeRandom random_;
     FakeProgram program_;
     FakeSession session_;
+    FakeFailureLog failureLog_;
     std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> frontToBack_;
 };

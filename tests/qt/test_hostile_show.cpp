@@ -1,6 +1,6 @@
 // The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand:
-// awkward pictures and entries that are no files, a folder of fifty thousand entries, and the memory
-// a long show holds.
+// awkward pictures and entries that are no files, the reason a picture was skipped, a folder of fifty
+// thousand entries, and the memory a long show holds.
 #if !defined(__SANITIZE_ADDRESS__)
 #include <malloc.h>
 #endif
@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -162,6 +163,29 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
     // Listed again, the folder leaves out what is not a file.
     openFolder();
     EXPECT_EQ(form.File1.listCount(), count - 5);
+}
+
+// The "pixora" category is off until asked for; then a skipped picture tells why, once.
+TEST_F(HostileShow, ASkippedPictureLeavesItsReasonInThePixoraCategory)
+{
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
+                messages.append(text);
+        });
+    write("broken.jpg", "no picture");
+    openFolder();
+    go();
+    EXPECT_TRUE(messages.isEmpty());
+    QLoggingCategory::setFilterRules("pixora.debug=true");
+    tick();
+    QLoggingCategory::setFilterRules({});
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("slide tick: ")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(path("broken.jpg")))) << messages[0].toStdString();
 }
 
 TEST_F(HostileShow, AFolderOfFiftyThousandIsShownFromANumberTypedToItsEndAndRoundToItsStart)

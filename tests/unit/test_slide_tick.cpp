@@ -1,5 +1,5 @@
 // The slide tick in list order: selection, path, loading for the fit, counting, sizing Form1, the
-// hint for the next picture, and the units that fail without ending the tick.
+// hint for the next picture, and the units that fail without ending the tick but leave their reason.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -82,6 +82,7 @@ TEST_F(SlideTick, UnreadableEntryOrEmptyFolderKeepsThePreviousPictureButCounts)
     ui.journal.clear();
     tick();
     EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    EXPECT_THAT(ui.failureLog().entries, ElementsAre("slide tick: cannot read /pics/broken.bmp"));
     EXPECT_EQ(f.state.mFileIndex, 2);
     EXPECT_EQ(f.state.gShownCount, 2);
     EXPECT_EQ(journalAt("Form1.setWidth 9005") + 1, journalAt("Form1.setHeight 6005"));

@@ -12,6 +12,8 @@
 #include <set>
 #include <sstream>
 
+#include "platform/qt/failure_log.h"
+
 namespace platform::qt {
 
 namespace {
@@ -118,6 +120,8 @@ std::vector<Drive> drivesFromMountInfo(const std::string& mountInfo,
 std::vector<Drive> mountedDrives()
 {
     std::ifstream file("/proc/self/mountinfo");
+    if (!file)
+        passOver("drive list", "cannot read /proc/self/mountinfo: only / is listed");
     const std::string text{std::istreambuf_iterator<char>(file), {}};
     return drivesFromMountInfo(text, labelFromDisks);
 }

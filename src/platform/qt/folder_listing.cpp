@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include "platform/failure.h"
+#include "platform/qt/failure_log.h"
 
 namespace platform::qt {
 
@@ -34,8 +35,10 @@ bool isKind(DIR* dir, const dirent& entry, Kind kind)
         return false;
     // Only links and file systems that do not report types cost a stat.
     struct stat status {};
-    if (::fstatat(::dirfd(dir), entry.d_name, &status, 0) != 0)
+    if (::fstatat(::dirfd(dir), entry.d_name, &status, 0) != 0) {
+        passOver("folder listing", std::string("not listed, ") + entry.d_name + ": " + std::strerror(errno));
         return false;
+    }
     return kind == Kind::File ? S_ISREG(status.st_mode) : S_ISDIR(status.st_mode);
 }
 

@@ -20,6 +20,7 @@
 
 #include "platform/failure.h"
 #include "platform/qt/drives.h"
+#include "platform/qt/failure_log.h"
 #include "platform/qt/folder_listing.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/raise.h"
@@ -91,7 +92,8 @@ QtFileList::QtFileList(const ControlDesign& design, QWidget* parent)
     try {
         const std::string folder = canonicalFolder(currentFolder());
         fill(folder, listFiles(folder, pattern_));
-    } catch (const Failure&) {
+    } catch (const Failure& failure) {
+        passOver("file list", failure.what());
     }
     QObject::connect(list_, &QListWidget::itemSelectionChanged, &connections_, [this] { raiseFromQt(Click); });
 }
@@ -171,7 +173,8 @@ QtDirList::QtDirList(const ControlDesign& design, QWidget* parent)
     tree_->setUniformRowHeights(true);
     try {
         enterFirst({currentFolder(), "/"});
-    } catch (const Failure&) {
+    } catch (const Failure& failure) {
+        passOver("folder list", failure.what());
     }
     QObject::connect(tree_, &QTreeWidget::itemDoubleClicked, &connections_,
                      [this](const QTreeWidgetItem* item) { open(item); });
@@ -238,9 +241,10 @@ void QtDirList::enterFirst(const std::vector<std::string>& folders)
         try {
             enter(folders[i]);
             return;
-        } catch (const Failure&) {
+        } catch (const Failure& failure) {
             if (i + 1 >= folders.size())
                 throw;
+            passOver("folder list", failure.what());
         }
     }
 }
@@ -252,7 +256,8 @@ void QtDirList::open(const QTreeWidgetItem* item)
     // A folder removed since it was listed cannot be opened: the list stays as it is.
     try {
         enter(item->data(0, Qt::UserRole).toByteArray().toStdString());
-    } catch (const Failure&) {
+    } catch (const Failure& failure) {
+        passOver("folder list", failure.what());
         return;
     }
     raiseFromQt(Change);

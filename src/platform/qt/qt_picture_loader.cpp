@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/qt/decoded_picture.h"
+#include "platform/qt/failure_log.h"
 #include "platform/qt/picture_decoding.h"
 
 namespace platform::qt {
@@ -47,7 +48,8 @@ void QtPictureLoader::prefetch(const std::string& path, PictureUse use)
     // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {
         worker_.request(path, boundFor(use));
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        passOver("decoding ahead", failure.what());
     }
 }
 

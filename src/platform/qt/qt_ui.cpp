@@ -229,4 +229,9 @@ Session& QtUi::session()
     return session_;
 }
 
+FailureLog& QtUi::failureLog()
+{
+    return failureLog_;
+}
+
 }  // namespace platform::qt

@@ -9,6 +9,7 @@
 
 #include "platform/clock_random.h"
 #include "platform/design.h"
+#include "platform/qt/failure_log.h"
 #include "platform/qt/idle_prefetch.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/qt/qt_session.h"
@@ -46,6 +47,7 @@ public:
     Random& random() override;
     Program& program() override;
     Session& session() override;
+    FailureLog& failureLog() override;
 
 private:
     void buildControls(const WindowDesign& design, QtWindow& window);
@@ -65,6 +67,7 @@ private:
     ClockRandom random_;
     QtProgram program_;
     QtSession session_;
+    QtFailureLog failureLog_;
 };
 
 }  // namespace platform::qt

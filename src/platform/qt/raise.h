@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "platform/event.h"
+#include "platform/qt/failure_log.h"
 
 namespace platform::qt {
 
@@ -12,7 +13,8 @@ inline void raiseFromQt(const Event& event)
 {
     try {
         event.raise();
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        passOver("event handler", failure.what());
     }
 }
 
