@@ -36,7 +36,6 @@ FakeUi::FakeUi()
         objects_[design->name] = std::move(window);
         for (const platform::ControlDesign& control : design->controls) {
             objects_[control.name] = makeControl(control);
-            controls_.push_back(&control);
             if (control.tabIndex >= 0 && control.kind != platform::ControlKind::Label)
                 tabOrder_.push_back(&control);
         }
@@ -72,35 +71,29 @@ std::vector<std::string> FakeUi::frontToBack() const
     return names;
 }
 
-// Controls on the window stand in front of the controls inside a picture box, and those in front of
-// the box; among equals the one created later is in front.
+// Controls on the window stand in front of the controls inside a picture box, which lies at the
+// window's origin, and those in front of the box; among equals the one created later is in front.
 void FakeUi::click(const std::string& window, platform::Twips x, platform::Twips y)
 {
     using platform::ControlKind;
-    const auto boxOf = [this](const platform::ControlDesign* c) {
-        const auto box = std::find_if(controls_.begin(), controls_.end(), [c](auto* b) { return b->name == c->container; });
-        return box == controls_.end() ? nullptr : *box;
+    const auto& controls = find<FakeWindow>(window).design().controls;
+    const auto depth = [&window](const platform::ControlDesign* c) {
+        return c->kind == ControlKind::PictureBox ? 2 : c->container == window ? 0 : 1;
     };
-    const auto depth = [&](const platform::ControlDesign* c) {
-        return c->kind == ControlKind::PictureBox ? 2 : boxOf(c) ? 1 : 0;
-    };
-    std::vector<const platform::ControlDesign*> front(controls_.rbegin(), controls_.rend());
+    std::vector<const platform::ControlDesign*> front;
+    for (auto c = controls.rbegin(); c != controls.rend(); ++c)
+        if (c->kind != ControlKind::Timer && control(c->name).visible() && x >= c->left && x < c->left + c->width &&
+            y >= c->top && y < c->top + c->height)
+            front.push_back(&*c);
     std::stable_sort(front.begin(), front.end(), [&](auto* a, auto* b) { return depth(a) < depth(b); });
-    for (const platform::ControlDesign* c : front) {
-        const platform::ControlDesign* box = boxOf(c);
-        const platform::Twips left = c->left + (box ? box->left : 0), top = c->top + (box ? box->top : 0);
-        if ((box ? box->container : c->container) != window || c->kind == ControlKind::Timer ||
-            !control(c->name).visible() || x < left || x >= left + c->width || y < top || y >= top + c->height)
-            continue;
-        if (c->kind == ControlKind::CheckBox)
-            checkBox(c->name).setValue(checkBox(c->name).value() == 1 ? 0 : 1);
-        else if (c->kind == ControlKind::CommandButton)
-            commandButton(c->name).Click.raise();
-        else if (c->kind == ControlKind::PictureBox)
-            pictureBox(c->name).Click.raise();
-        return;
-    }
-    this->window(window).Click.raise();
+    if (front.empty())
+        this->window(window).Click.raise();
+    else if (front[0]->kind == ControlKind::CheckBox)
+        checkBox(front[0]->name).setValue(checkBox(front[0]->name).value() == 1 ? 0 : 1);
+    else if (front[0]->kind == ControlKind::CommandButton)
+        commandButton(front[0]->name).Click.raise();
+    else if (front[0]->kind == ControlKind::PictureBox)
+        pictureBox(front[0]->name).Click.raise();
 }
 
 void FakeUi::pressTab()

@@ -196,6 +196,7 @@ public:
     FakeWindow(const platform::WindowDesign& design, Journal& journal, std::vector<const FakeWindow*>& order)
         : design_(design), journal_(journal), order_(order) {}
     const std::string& name() const { return design_.name; }
+    const platform::WindowDesign& design() const { return design_; }
     // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
     void failOn(const std::string& operation) { failing_.insert(operation); }
 
@@ -379,7 +380,6 @@ private:
     FakeSession session_;
     std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> frontToBack_;
-    std::vector<const platform::ControlDesign*> controls_;  // of every window, in creation order
     std::vector<const platform::ControlDesign*> tabOrder_;
     std::string focus_;
 };

@@ -50,13 +50,9 @@ TEST(Drives, OnlyDisksAndSharesAreDrivesAndTheListRefusesOthers)
 
     QWidget window;
     QtDriveList list({"Drive1", ControlKind::DriveList, "Form1", 240, 1320, 2175, 315, 4}, &window);
-    int changes = 0;
-    list.Change.connect([&changes] { ++changes; });
     EXPECT_THROW(list.setDrive("/no/such/drive"), Failure);
     list.setDrive("/");
-    list.setDrive("/");
     EXPECT_EQ(list.drive(), "/");
-    EXPECT_LE(changes, 1);
 }
 
 // A folder of the test's own, by its canonical name, and a window for the lists.

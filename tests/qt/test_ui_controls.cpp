@@ -1,9 +1,11 @@
 // The control contract, run unchanged on the fake and on Qt: which change raises which event, whose a
 // click is, what the user cannot do to a list, and the tab order. Then what only Qt's widgets can get
-// wrong: keys on buttons, the speed bar's direction and drag, the focus of a hidden text box.
+// wrong: nesting and captions that fit, keys on buttons, the speed bar, the focus of a hidden text box.
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -43,7 +45,6 @@ struct FakeDesk {
     // A row past the last entry is the blank part below the entries.
     void clickFile(int row, bool ctrl) { ui.fileList("File1").userClick(row, ctrl); }
     void openFolder(const std::string& path) { ui.dirList("Dir1").setPath(path); }
-    std::string focused() const { return ui.focused(); }
     std::string tab()
     {
         ui.pressTab();
@@ -97,11 +98,10 @@ struct QtDesk {
                 tree->setCurrentItem(*it);
         QTest::keyClick(tree, Qt::Key_Return);
     }
-    static std::string focused() { return QApplication::focusWidget()->objectName().toStdString(); }
     static std::string tab()
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        return focused();
+        return QApplication::focusWidget()->objectName().toStdString();
     }
 
     QTemporaryDir dir;
@@ -213,13 +213,13 @@ TYPED_TEST(Contract, EveryClickInsideAControlIsTheControlsAndOnlyBareBackgroundI
     EXPECT_EQ(this->log, expected + "Picture1 ");
 }
 
+// The window opens with the focus on the picture box, the first in tab order.
 TYPED_TEST(Contract, TabWalksTheVisibleControlsInTabOrderAndTheTextBoxHearsItsFocus)
 {
     const std::vector<std::string> order{"cmdExit",        "File1",         "Text1",         "Drive1",
                                          "Dir1",           "cmdGo",         "HScroll1",      "chkRandomize",
                                          "chkLowerRight",  "chkUpperRight", "chkReSize",     "chkBlackOut",
                                          "chkRandomPictures", "cmdResetRandomCycle", "Picture1"};
-    EXPECT_EQ(this->desk.focused(), "Picture1");
     std::vector<std::string> walked;
     for (std::size_t i = 0; i < order.size(); ++i)
         walked.push_back(this->desk.tab());
@@ -235,9 +235,38 @@ TYPED_TEST(Contract, TabWalksTheVisibleControlsInTabOrderAndTheTextBoxHearsItsFo
 // What only Qt's widgets can get wrong, on the same window.
 class QtControls : public ::testing::Test {
 protected:
+    static int textWidth(const QLabel* label) { return QFontMetrics(label->font()).horizontalAdvance(label->text()); }
+
     QtDesk desk;
     std::string log;
 };
+
+// A one-line caption too wide for its label, and only such a caption, is squeezed to fit.
+TEST_F(QtControls, EveryControlSitsInItsContainerAndItsOneLineCaptionFits)
+{
+    for (const auto& c : panel::form1Design().controls) {
+        if (c.kind == ControlKind::Timer)
+            continue;
+        const QWidget* w = desk.widget(c.name.c_str());
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->parentWidget()->objectName().toStdString(), c.container) << c.name;
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (label && !label->wordWrap()) {
+            EXPECT_LE(textWidth(label), label->width()) << c.name;
+        } else if (c.kind == ControlKind::CheckBox) {
+            EXPECT_LE(w->sizeHint().width(), w->width()) << c.name;
+        }
+    }
+
+    const auto* speed = desk.widget<QLabel>("Label1");
+    const QFont unsqueezed = desk.widget("Label3")->font();
+    desk.ui.label("Label1").setCaption("<" + std::string(80, '-') + ">");
+    EXPECT_LT(speed->font().stretch(), QFont::Unstretched);
+    EXPECT_EQ(speed->font().family(), unsqueezed.family());
+    EXPECT_EQ(speed->font().pointSize(), unsqueezed.pointSize());
+    desk.ui.label("Label1").setCaption("<--------------Slower    SPEED,  5Sec  Faster ----------------->");
+    EXPECT_EQ(speed->font().stretch(), QFont::Unstretched);
+}
 
 // Qt gives Enter to buttons in dialogs only; the panel is none.
 TEST_F(QtControls, EnterReturnAndSpaceEachPressTheFocusedButtonAndAHiddenTextBoxLosesTheFocus)
