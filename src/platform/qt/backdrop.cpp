@@ -2,7 +2,6 @@
 #include "platform/qt/backdrop.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <xcb/xcb.h>
