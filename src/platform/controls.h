@@ -1,5 +1,7 @@
 // The controls a window holds. Setting a value from code raises the control's event before the
-// setter returns, exactly as a user's change would; an operation that cannot be done throws Failure.
+// setter returns, exactly as a user's change would, and setting the value a control already has
+// raises nothing (a list index excepted); an operation that cannot be done throws Failure. Every
+// click inside a control is the control's, and the user cannot empty a list's selection.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-# The blackout window covers the screen behind the panel and behind the pictures, on either surface,
-# takes neither clicks nor the focus, and goes away.
+# The blackout window covers the screen and every other program's window, behind the panel and the
+# pictures on either surface, takes neither clicks nor the focus, and goes away.
 source "$(dirname "$0")/lib.sh"
 
 pictures=$WORK/pictures
@@ -9,18 +9,28 @@ corners=(2 2 $((SCREEN_W - 3)) 2 2 $((SCREEN_H - 3)) $((SCREEN_W - 3)) $((SCREEN
 panel_has_keyboard() { [[ $(xdotool getwindowfocus) == "$WID" ]]; }
 
 start_display
+# Another program's window at the upper left corner, open before the program starts.
+xmessage -geometry +0+0 "another program" >/dev/null 2>&1 &
+timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null || fail "no other program's window"
 start_pixora "$pictures"
+screenshot other-program
+other_colour=$(pixel "$SHOT" 5 5 9)
+colour_near "$SHOT" 5 5 0 0 0 9 && fail "the other program's window is black before the blackout (see $SHOT)"
 click_twips "${BLACKOUT_BOX[@]}"
-wait_until 10 "the screen did not turn black" screen_shows 5 5 0 0 0
+wait_until 10 "the screen did not turn black over the other program" screen_shows 5 5 0 0 0
 screenshot blackout
 expect_colour "$SHOT" "0 0 0" "the screen's corner" "${corners[@]}"
 panel_shown || fail "the panel is not in front of the black"
 wait_until 5 "the black took the keyboard from the panel" panel_has_keyboard
 
-# A click on the black must neither bring it in front nor take the keyboard from the panel.
+# A click on the black, over the other program's window, must neither bring the black in front nor
+# take the keyboard from the panel nor let the other program through.
 click_at 40 40
+sleep 0.5
 panel_shown || fail "a click on the black hid the panel"
 panel_has_keyboard || fail "a click on the black took the keyboard from the panel"
+screenshot clicked-black
+expect_colour "$SHOT" "0 0 0" "the screen's corner after a click on the black" "${corners[@]}"
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture did not appear in front of the black" screen_shows $CX $CY 0 0 255
 screenshot picture
@@ -39,6 +49,7 @@ expect_colour "$SHOT" "0 0 0" "the screen's corner behind the display window" "$
 double_click_at $CX $CY
 wait_until 10 "the panel did not come back" panel_shown
 click_twips "${BLACKOUT_BOX[@]}"
-wait_until 10 "the black did not go away" screen_shows 5 5 255 255 255
+wait_until 10 "the black did not go away" screen_shows $((SCREEN_W - 5)) 5 255 255 255
+wait_until 10 "the other program's window did not come back" screen_shows 5 5 $other_colour 9
 click_twips "${EXIT_BUTTON[@]}"
 expect_exit

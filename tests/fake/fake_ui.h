@@ -59,13 +59,18 @@ struct FakeControl : Interface, Object {
 
 using FakeCommandButton = FakeControl<platform::CommandButton>;
 
-// A check box or a scroll bar.
+// A check box or a scroll bar; a value outside its range fails.
 template <class Interface, platform::Event Interface::*event>
 struct FakeValue : FakeControl<Interface> {
-    explicit FakeValue(int value) : value_(value) {}
+    FakeValue(int value, int low, int high) : value_(value), low_(std::min(low, high)), high_(std::max(low, high)) {}
     int value() const override { return value_; }
-    void setValue(int value) override { this->assign(value_, value, this->*event); }
-    int value_;
+    void setValue(int value) override
+    {
+        if (value < low_ || value > high_)
+            throw platform::Failure("value out of range");
+        this->assign(value_, value, this->*event);
+    }
+    int value_, low_, high_;
 };
 using FakeCheckBox = FakeValue<platform::CheckBox, &platform::CheckBox::Click>;
 using FakeScrollBar = FakeValue<platform::ScrollBar, &platform::ScrollBar::Change>;
@@ -163,6 +168,13 @@ struct FakeFileList : FakeControl<platform::FileList> {
         index_ = index;
         Click.raise();
     }
+    // The user clicks an entry, or the blank part below the entries (a row past the end), with Ctrl
+    // held or not: the selection moves, but the user cannot empty it.
+    void userClick(int row, bool ctrl)
+    {
+        if (row >= 0 && row < listCount() && !(ctrl && row == index_))
+            assign(index_, row, Click);
+    }
     std::string fileName() const override { return index_ < 0 ? "" : entry(index_); }
     std::string entry(int index) const override
     {
@@ -184,6 +196,7 @@ public:
     FakeWindow(const platform::WindowDesign& design, Journal& journal, std::vector<const FakeWindow*>& order)
         : design_(design), journal_(journal), order_(order) {}
     const std::string& name() const { return design_.name; }
+    const platform::WindowDesign& design() const { return design_; }
     // From now on the named operation ("setWidth", "paintPicture") throws Failure, unrecorded.
     void failOn(const std::string& operation) { failing_.insert(operation); }
 
@@ -355,6 +368,13 @@ public:
     // The names of the visible windows, the one in front first.
     std::vector<std::string> frontToBack() const;
 
+    // The user clicks a point of the window: the visible control in front there takes it (a check box
+    // toggles, a button or a picture box is clicked, a label does nothing), else the window.
+    void click(const std::string& window, platform::Twips x, platform::Twips y);
+    // The user presses Tab: the focus moves to the next visible control in tab order.
+    void pressTab();
+    const std::string& focused() const { return focus_; }
+
 private:
     // Throws for a name the fake was not built with, or one of another kind.
     template <class Fake>
@@ -366,6 +386,7 @@ private:
         throw platform::Failure("no " + name + " of that kind");
     }
     std::unique_ptr<Object> makeControl(const platform::ControlDesign& design);
+    platform::Control& control(const std::string& name) { return dynamic_cast<platform::Control&>(*objects_.at(name)); }
 
     FakeScreen screen_;
     FakePictureLoader pictures_{journal};
@@ -376,6 +397,8 @@ private:
     FakeFailureLog failureLog_;
     std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> frontToBack_;
+    std::vector<const platform::ControlDesign*> tabOrder_;
+    std::string focus_;
 };
 
 }  // namespace fake

@@ -129,15 +129,6 @@ void ClickSurface::setWindowFlagInPlace(Qt::WindowType flag, bool on)
         setWindowFlag(flag, on);
 }
 
-// A window manager raises a window that is clicked, also one that takes no clicks: a disabled
-// surface window asks to be kept below the others instead.
-void ClickSurface::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange && isWindow())
-        setWindowFlagInPlace(Qt::WindowStaysOnBottomHint, !isEnabled());
-    QWidget::changeEvent(event);
-}
-
 // A key a control inside the surface let pass is not the surface's: only its own focus counts, or,
 // for a window with nothing focused in it, the window's.
 bool ClickSurface::receivesKeys() const

@@ -9,7 +9,7 @@
 namespace platform::qt {
 
 // Space on the surface is a click and Esc a double click. While a show runs, the pointer hides
-// over the surface when it rests. A disabled surface window stays below the others.
+// over the surface when it rests.
 class ClickSurface : public QWidget {
 public:
     explicit ClickSurface(QWidget* parent = nullptr);
@@ -29,7 +29,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     bool receivesKeys() const;

@@ -41,6 +41,16 @@ void squeezeToFit(QLabel* label)
     label->setFont(squeezed);
 }
 
+// A button takes a click anywhere in its rectangle, also on the blank part of a check box's row.
+template <typename Button>
+class WholeButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 // Focus that moves inside the program; a window losing or regaining activation is not a change of
 // focus to the program.
 class FocusLineEdit : public QLineEdit {
@@ -81,7 +91,7 @@ private:
 }  // namespace
 
 QtCommandButton::QtCommandButton(const ControlDesign& design, QWidget* parent)
-    : QtControl(placed(new QPushButton(QString::fromStdString(design.text), parent), design))
+    : QtControl(placed(new WholeButton<QPushButton>(QString::fromStdString(design.text), parent), design))
 {
     // Enter presses the focused button, as Space does; Qt does that by itself only in dialogs.
     static_cast<QPushButton*>(widget())->setAutoDefault(true);
@@ -112,7 +122,7 @@ void QtLabel::setCaption(const std::string& caption)
 }
 
 QtCheckBox::QtCheckBox(const ControlDesign& design, QWidget* parent)
-    : QtControl(placed(new QCheckBox(QString::fromStdString(design.text), parent), design)),
+    : QtControl(placed(new WholeButton<QCheckBox>(QString::fromStdString(design.text), parent), design)),
       box_(static_cast<QCheckBox*>(widget()))
 {
     QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { raiseFromQt(Click); });

@@ -40,6 +40,22 @@ QString shown(const std::string& name)
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
+// Once an entry is selected, the user can move the selection but not empty it: a click on the blank
+// part below the entries or Ctrl with the selected entry changes nothing.
+class FileListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override
+    {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (!index.isValid() || (command & QItemSelectionModel::Deselect) || !(command & QItemSelectionModel::Select))
+            return QItemSelectionModel::NoUpdate;
+        return command;
+    }
+};
+
 // Folders open on a double click or Enter only, not on Qt's activation, which some styles give to
 // a single click. The chain is always open, so no branch arrows are drawn.
 class FolderTree : public QTreeWidget {
@@ -84,7 +100,7 @@ QTreeWidgetItem* folderItem(const std::string& path, const QString& text, const 
 }  // namespace
 
 QtFileList::QtFileList(const ControlDesign& design, QWidget* parent)
-    : QtControl(new QListWidget(parent)), list_(static_cast<QListWidget*>(widget())), pattern_(design.text)
+    : QtControl(new FileListWidget(parent)), list_(static_cast<QListWidget*>(widget())), pattern_(design.text)
 {
     list_->setGeometry(designRect(design));
     list_->setUniformItemSizes(true);
@@ -103,6 +119,8 @@ std::string QtFileList::path() const { return path_; }
 void QtFileList::setPath(const std::string& path)
 {
     std::string folder = canonicalFolder(path);
+    if (folder == path_)
+        return;
     std::vector<std::string> names = listFiles(folder, pattern_);
     fill(std::move(folder), std::move(names));
     PathChange.raise();
@@ -188,6 +206,7 @@ void QtDirList::setPath(const std::string& path)
     const std::vector<Drive> drives = mountedDrives();
     const auto drive = std::find_if(drives.begin(), drives.end(),
                                     [&path](const Drive& d) { return driveName(d) == path; });
+    const std::string before = path_;
     if (drive == drives.end()) {
         enter(path);
     } else {
@@ -198,7 +217,8 @@ void QtDirList::setPath(const std::string& path)
         else
             enterFirst({last->second, drive->mountPoint});
     }
-    Change.raise();
+    if (path_ != before)
+        Change.raise();
 }
 
 void QtDirList::enter(const std::string& folder)
@@ -253,14 +273,17 @@ void QtDirList::open(const QTreeWidgetItem* item)
 {
     if (item == nullptr)
         return;
-    // A folder removed since it was listed cannot be opened: the list stays as it is.
+    // A folder removed since it was listed cannot be opened: the list stays as it is. Opening the
+    // folder already open reads it again but is no change.
+    const std::string before = path_;
     try {
         enter(item->data(0, Qt::UserRole).toByteArray().toStdString());
     } catch (const Failure& failure) {
         passOver("folder list", failure.what());
         return;
     }
-    raiseFromQt(Change);
+    if (path_ != before)
+        raiseFromQt(Change);
 }
 
 QtDriveList::QtDriveList(const ControlDesign& design, QWidget* parent)

@@ -95,9 +95,14 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
         if (c.tabIndex >= 0 && built.widget->focusPolicy() != Qt::NoFocus)
             focusOrder.emplace_back(c.tabIndex, built.widget);
         // A picture box is the ground the panel is laid on: the controls beside it stand in front.
+        // A press a control ignores, on a label or beside a check box's caption, must not fall
+        // through to the picture box and pause or start the show: every click inside a control is
+        // the control's.
         if (c.kind == ControlKind::PictureBox) {
             built.widget->lower();
             containers.emplace(c.name, built.widget);
+        } else {
+            built.widget->setAttribute(Qt::WA_NoMousePropagation);
         }
         controls_.emplace(c.name, std::move(built.control));
     }

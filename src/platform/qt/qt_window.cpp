@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/qt/backdrop.h"
 #include "platform/qt/click_surface.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/icon.h"
@@ -183,13 +184,20 @@ void QtWindow::show()
     WindowSurface& s = surface();
     s.show();
     s.raise();
+    if (design_.black)
+        backdropShown(&s);
+    else
+        windowShown(&s);
     if (s.isEnabled())
         s.activateWindow();
 }
 
 void QtWindow::hide()
 {
-    surface().hide();
+    WindowSurface& s = surface();
+    if (design_.black)
+        backdropGone(&s);
+    s.hide();
 }
 
 bool QtWindow::enabled() const
@@ -214,6 +222,8 @@ void QtWindow::unload()
         return;
     loaded_ = false;
     image_ = QImage();
+    if (design_.black)
+        backdropGone(surface_);
     surface_->hide();
     if (hostsControls_)
         return;

@@ -1,0 +1,16 @@
+// Keeps the program's windows in front of its black backdrop, which covers every other program.
+#pragma once
+
+class QWidget;
+
+namespace platform::qt {
+
+// While a backdrop is shown, each window of the program that is shown stands in front of it. On X11
+// each is made transient for the backdrop: a window manager keeps such windows above it also when
+// the backdrop is clicked and raised, and other programs' windows stay below it. Without a window
+// manager the order in which the windows were shown already does it.
+void backdropShown(QWidget* backdrop);
+void backdropGone(QWidget* backdrop);
+void windowShown(QWidget* window);
+
+}  // namespace platform::qt
