@@ -14,6 +14,9 @@ namespace platform::qt {
 
 namespace {
 
+// Also how long the end of the program may wait for a hold still being granted.
+constexpr int kInhibitTimeoutMs = 2000;
+
 QDBusMessage screenSaverCall(const QString& method)
 {
     return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
@@ -28,6 +31,14 @@ QtSession::QtSession(QDBusConnection bus) : bus_(std::move(bus)) {}
 QtSession::~QtSession()
 {
     ClickSurface::hidePointerWhenIdle(false);
+    // A hold still being granted is waited for, so that its cookie is given back too.
+    if (asking_ && pending_) {
+        asking_ = false;
+        pending_->waitForFinished();
+        const QDBusPendingReply<uint> reply = *pending_;
+        if (reply.isValid())
+            cookie_ = reply.value();
+    }
     if (!cookie_)
         return;
     // Waited for, briefly: a call merely queued now would be lost as the program ends.
@@ -57,7 +68,8 @@ void QtSession::inhibit()
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
     call << QStringLiteral("Pixora") << QStringLiteral("Slide show");
     asking_ = true;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), &replies_);
+    pending_ = bus_.asyncCall(call, kInhibitTimeoutMs);
+    auto* watcher = new QDBusPendingCallWatcher(*pending_, &replies_);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &replies_, [this, watcher] {
         watcher->deleteLater();
         asking_ = false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QObject>
 #include <optional>
 
@@ -28,6 +29,7 @@ private:
     // Between an Inhibit call and its reply; the reply decides what follows.
     bool asking_ = false;
     std::optional<uint> cookie_;
+    std::optional<QDBusPendingCall> pending_;
     // Owns the pending replies, so that none reaches a session that is gone.
     QObject replies_;
 };
