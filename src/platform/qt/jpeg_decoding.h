@@ -24,8 +24,8 @@ std::chrono::milliseconds budgetFor(std::int64_t pixels);
 // Whether the device holds a JPEG, by its first bytes, peeked rather than read.
 bool isJpeg(QIODevice& device);
 
-// The eighths of its stored size, 1 to 8, that a JPEG is decoded at to cover target: the fewest
-// that still do, and 8 for a target as large as the picture.
+// The eighths of its stored size that a JPEG is decoded at to cover target: 1, 2 or 4, the fewest
+// that still do, or else 8.
 int jpegEighthsFor(QSize stored, QSize target);
 
 // decodeFile for the JPEG on device, but for its stamp: the same result, the same failures, and
