@@ -18,7 +18,8 @@ namespace platform::qt {
 // cost minutes of decoding for nothing.
 inline constexpr int kMaxJpegScans = 256;
 
-// How long a decode going through that many pixels may run before it is given up.
+// How long a decode going through that many pixels may run before it is given up: for a JPEG its
+// stored pixels, all of which are decoded even when it is reduced.
 std::chrono::milliseconds budgetFor(std::int64_t pixels);
 
 // Whether the device holds a JPEG, by its first bytes, peeked rather than read.
