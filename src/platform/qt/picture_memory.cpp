@@ -11,6 +11,9 @@ namespace platform::qt {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} * 1024 * 1024;
+// Below this glibc's malloc, once a picture of the size has been freed, serves the next from its
+// memory again, with no fresh pages at all; from this size on it maps fresh pages each time.
+constexpr std::size_t kMappedFrom = std::size_t{32} * 1024 * 1024;
 
 struct Mapping {
     void* start;
@@ -31,7 +34,7 @@ QImage uninitialisedImage(QSize size)
     if (size.isEmpty())
         return {};
     const std::size_t bytes = std::size_t(size.width()) * 4 * std::size_t(size.height());
-    if (bytes < 2 * kHugePage)
+    if (bytes < kMappedFrom)
         return QImage(size, QImage::Format_RGB32);
     // Whole huge pages need an aligned start: a page more is mapped, and the start moved to its edge.
     const std::size_t length = bytes + kHugePage;
