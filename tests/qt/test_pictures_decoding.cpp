@@ -1,5 +1,6 @@
 // Decoding picture files: reduced while decoding when larger than the screen, whole only when shown
-// at their own size, and ahead of time for only the very file and size asked for.
+// at their own size, and ahead of time for only the very file and size asked for; JPEG of every
+// coding as Qt's reader decodes it, within the limits, and stopped once cancelled.
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -296,9 +297,9 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
     }
 }
 
-// None of these is decoded: each is refused from its header, but for the fitted ones that a
-// reduced decode keeps within the limits.
-TEST_F(Pictures, JpegBeyondTheLimitsIsRefusedFromItsHeader)
+// Refused from the header, before anything of the size is allocated, or by the count of scans;
+// but a fitted picture that a reduced decode keeps within the limits is shown.
+TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
 {
     const QByteArray small = jpeg_files::encoded(waves(QSize(64, 48)), {});
     const QByteArray progressive = jpeg_files::encoded(waves(QSize(256, 256)), {JCS_YCbCr, true});
