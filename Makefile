@@ -1,6 +1,6 @@
 # Builds, runs, tests and measures Pixora on Debian 12: make run, make test, make bench.
 PACKAGES := build-essential cmake qt6-base-dev libxcb1-dev libgtest-dev libgmock-dev \
-            xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
+            libjpeg62-turbo-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon

@@ -96,6 +96,7 @@ void target(const std::string& what, bool met)
 struct KindResults {
     const PictureKind* kind = nullptr;
     double floorMs = 0;
+    Figures floor;
     std::map<std::string, Figures> modes;
 };
 
@@ -107,7 +108,15 @@ KindResults measureKind(const QString& root, const PictureKind& kind, const QPro
     const Figures floor = runMeasurement(QStringList{"floor"} + distinctPictures(root, kind), environment);
     out.measured(!floor.empty());
     results.floorMs = floor.count("decode_median_ms") ? floor.at("decode_median_ms") : 0;
+    results.floor = floor;
     out.figure(std::string(kind.name) + "_decode_floor_median", results.floorMs, "ms");
+    if (floor.count("decode_whole_median_ms")) {
+        const std::string prefix = std::string(kind.name) + "_decode_";
+        out.figure(prefix + "whole_median", floor.at("decode_whole_median_ms"), "ms");
+        out.figure(prefix + "fitted_floor_median", floor.at("decode_fitted_floor_median_ms"), "ms");
+        out.figure(prefix + "fitted_median", floor.at("decode_fitted_median_ms"), "ms");
+        out.figure(prefix + "qt_reader_median", floor.at("decode_qt_reader_median_ms"), "ms");
+    }
     for (const ShowMode& mode : kModes) {
         Figures show = runMeasurement({"show", showFolder(root, kind), mode.name}, environment);
         out.measured(!show.empty());
@@ -123,6 +132,25 @@ KindResults measureKind(const QString& root, const PictureKind& kind, const QPro
         results.modes[mode.name] = std::move(show);
     }
     return results;
+}
+
+// The program's JPEG decode against libjpeg-turbo's own in the same run: whole, and fitted at the
+// scale the fitted decode chooses (its resampling to the screen included).
+void checkDecodeTargets(const std::vector<KindResults>& kinds)
+{
+    for (const KindResults& k : kinds) {
+        if (!k.floor.count("decode_whole_median_ms"))
+            continue;
+        const std::string name = k.kind->name;
+        const double whole = k.floor.at("decode_whole_median_ms");
+        const double fitted = k.floor.at("decode_fitted_median_ms");
+        const double fittedFloor = k.floor.at("decode_fitted_floor_median_ms");
+        target(format("%s whole decode %.1f ms <= 1.25 x libjpeg-turbo %.1f ms", name.c_str(), whole, k.floorMs),
+               whole <= 1.25 * k.floorMs);
+        target(format("%s fitted decode %.1f ms <= 1.15 x libjpeg-turbo at its scale %.1f ms", name.c_str(), fitted,
+                      fittedFloor),
+               fitted <= 1.15 * fittedFloor);
+    }
 }
 
 void checkTickTargets(const std::vector<KindResults>& kinds)
@@ -195,8 +223,10 @@ int report(const QString& root)
 
     std::printf("\nTargets:\n");
     target("every measurement ran", out.complete());
-    if (out.complete())
+    if (out.complete()) {
+        checkDecodeTargets(kinds);
         checkTickTargets(kinds);
+    }
     target(format("long show peak resident memory %.1f MB <= 100 MB", memory["peak_rss_mb"]),
                memory["peak_rss_mb"] <= 100);
     target(format("long show resident memory from tick 50 to tick 200: %+.1f MB, no growth", growth),

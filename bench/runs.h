@@ -26,7 +26,9 @@ inline constexpr ShowMode kMemoryShow = {"memory", true, false, false, 200};
 // Ticks the real handlers on the Qt platform over the folder; emits tick and memory figures.
 int runShow(const QString& folder, const ShowMode& mode);
 
-// Decodes each file whole with Qt's reader, nothing more: the floor the show is measured against.
+// Decodes each file whole and nothing more, with libjpeg-turbo alone for JPEG and Qt's reader
+// otherwise: the floor the show is measured against. For JPEG also the program's own decode, whole
+// and fitted, and libjpeg-turbo at the fitted decode's scale.
 int runDecodeFloor(const QStringList& files);
 
 // Fills File1 with the folder through the real control, and reads and sorts it in the plainest way.

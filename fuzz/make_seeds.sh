@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed inputs of the fuzz targets into fuzz/corpus: typed texts, and small pictures of
-# every kind the loader meets, good and broken. Run it again only to change the seeds.
+# every kind the loader meets, good and broken. Run it again only to change the seeds; it needs
+# ImageMagick, and cjpeg from libjpeg-turbo-progs.
 set -euo pipefail
 
 corpus=$(dirname "$0")/corpus
@@ -31,6 +32,19 @@ convert -size 8x6 xc:red xc:blue -loop 0 animated.gif
 convert -size 8x6 gradient:green-white -interlace GIF interlaced.gif
 convert -size 8x6 gradient:cyan-black png.png
 head -c 300 progressive.jpg >truncated.jpg
+# JPEG in every coding libjpeg-turbo reads, and progressive.jpg with its last scan five times over.
+convert -size 16x12 gradient:yellow-purple -colorspace Gray grey.jpg
+convert -size 16x12 gradient:yellow-purple -colorspace CMYK cmyk.jpg
+convert -size 16x12 gradient:yellow-purple -profile /usr/share/color/icc/ghostscript/a98.icc profile.jpg
+convert -size 16x12 gradient:yellow-purple ppm:- | cjpeg -arithmetic >arithmetic.jpg
+convert -size 16x12 gradient:yellow-purple ppm:- | cjpeg -restart 1B >restarts.jpg
+last_scan=$(LC_ALL=C grep -obUaP '\xff\xda' progressive.jpg | tail -1 | cut -d: -f1)
+size=$(stat -c %s progressive.jpg)
+{
+    head -c $((size - 2)) progressive.jpg
+    for _ in 1 2 3 4; do tail -c +$((last_scan + 1)) progressive.jpg | head -c $((size - 2 - last_scan)); done
+    printf '\xff\xd9'
+} >repeated-scan.jpg
 # A BMP with its rows stored top-down, and one of 0 x 0 pixels.
 printf 'BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\xfe\xff\xff\xff\x01\x00\x18\x00' >top-down.bmp
 printf '\x00%.0s' {1..24} >>top-down.bmp

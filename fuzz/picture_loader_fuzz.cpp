@@ -12,6 +12,7 @@
 #include <QSize>
 
 #include "platform/failure.h"
+#include "platform/qt/picture_decoding.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
@@ -63,6 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         // As the display window paints it, shrunk or stretched.
         picture->image(QSize(7, 5));
+        // Without a screen the loader decodes whole: a reduced decode, as fitting asks for, too.
+        platform::qt::decodeFile(path, QSize(7, 5));
     } catch (const platform::Failure&) {
     }
     std::filesystem::remove(path);

@@ -1,9 +1,11 @@
 // Decoding picture files: reduced while decoding when larger than the screen, whole only when shown
-// at their own size, and ahead of time for only the very file and size asked for.
+// at their own size, and ahead of time for only the very file and size asked for; JPEG of every
+// coding as Qt's reader decodes it, within the limits, and stopped once cancelled.
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -20,10 +23,14 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "hostile_files.h"
+#include "jpeg_files.h"
 #include "platform/failure.h"
 #include "platform/qt/decoded_picture.h"
+#include "platform/qt/jpeg_decoding.h"
+#include "platform/qt/picture_decoding.h"
 #include "platform/qt/qt_picture_loader.h"
 
 namespace {
@@ -31,6 +38,7 @@ namespace {
 using platform::Failure;
 using platform::PictureUse;
 using platform::qt::DecodedPicture;
+using platform::qt::decodeFile;
 
 // An EXIF segment whose orientation (6) turns the stored pixels a quarter clockwise.
 const QByteArray kExifTurned("\xff\xe1\x00\x22" "Exif\0\0" "MM\0\x2a\0\0\0\x08" "\0\x01"
@@ -220,6 +228,134 @@ TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
     aheadCompletely(a, PictureUse::OwnSize);
     rewriteUnnoticed(a, Qt::blue);
     EXPECT_EQ(colourOf(load(a, PictureUse::Fitted)), QColor(Qt::blue));
+}
+
+// Against Qt's reader of the same file: at full size both are libjpeg-turbo's own decode and agree
+// exactly; reduced while decoding, it is within a mean of 3 levels of Qt's full decode scaled
+// smoothly to the same size (7 at an eighth, where each block becomes one pixel).
+TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
+{
+    using jpeg_files::encoded;
+    const QImage photo = waves(QSize(203, 157));
+    const QByteArray baseline = encoded(photo, {});
+    const QByteArray progressive = encoded(photo, {JCS_YCbCr, true});
+    const QByteArray profile = hostile::noise(100000);
+    QByteArray corrupt = baseline;
+    for (qsizetype i = corrupt.size() / 2; i < corrupt.size() / 2 + 40; ++i)
+        corrupt[i] = static_cast<char>(corrupt[i] ^ 0x55);
+    struct Case {
+        std::string name;
+        QByteArray file;
+        QByteArray profile = {};
+    };
+    std::vector<Case> cases = {
+        {"baseline", baseline},
+        {"progressive", progressive},
+        {"grey", encoded(photo, {JCS_GRAYSCALE})},
+        {"rgb", encoded(photo, {JCS_RGB})},
+        {"cmyk", encoded(photo, {JCS_CMYK})},
+        {"ycck", encoded(photo, {JCS_YCCK})},
+        {"restart markers", encoded(photo, {JCS_YCbCr, false, false, 1})},
+        {"arithmetic", encoded(photo, {JCS_YCbCr, true, true})},
+        {"colour profile in two segments", encoded(photo, {JCS_YCbCr, true, false, 0, profile}), profile},
+        {"1 x 1", encoded(waves(QSize(1, 1)), {})},
+        {"1 x 5000", encoded(waves(QSize(1, 5000)), {})},
+        {"last scan 30 times over", jpeg_files::lastScanRepeated(progressive, 30)},
+        {"cut short", baseline.left(baseline.size() * 3 / 5)},
+        {"progressive cut short", progressive.left(progressive.size() * 3 / 5)},
+        {"corrupt data", corrupt},
+        {"12 bits", QByteArray(baseline).replace(baseline.indexOf("\xff\xc0") + 4, 1, "\x0c")},
+        {"orientation 6, little-endian", baseline.left(2) + jpeg_files::exif(6, true) + baseline.mid(2)},
+    };
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        cases.push_back({"orientation " + std::to_string(orientation),
+                         baseline.left(2) + jpeg_files::exif(orientation) + baseline.mid(2)});
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = write("picture.jpg", c.file);
+        QImageReader reader(QString::fromStdString(path));
+        reader.setAutoTransform(true);
+        const QImage reference = reader.read().convertToFormat(QImage::Format_RGB32);
+        if (reference.isNull()) {
+            EXPECT_THROW(decodeFile(path, {}), Failure);
+            EXPECT_THROW(decodeFile(path, QSize(9, 9)), Failure);
+            continue;
+        }
+        const platform::qt::DecodedFile full = decodeFile(path, {});
+        EXPECT_EQ(full.natural, reference.size());
+        EXPECT_EQ(difference(full.image, reference).second, 0);
+        EXPECT_EQ(full.iccProfile, c.profile);
+        for (int eighths = 1; eighths < 8; ++eighths) {
+            SCOPED_TRACE(eighths);
+            const QSize bound((reference.width() * eighths + 7) / 8, (reference.height() * eighths + 7) / 8);
+            const QImage reduced = decodeFile(path, bound).image;
+            ASSERT_EQ(reduced.size(), platform::qt::coverSize(reference.size(), bound));
+            const QImage scaled = reference.scaled(reduced.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(difference(reduced, scaled).first, eighths == 1 ? 7.0 : 3.0);
+        }
+    }
+}
+
+// Refused from the header, before anything of the size is allocated, or by the count of scans;
+// but a fitted picture that a reduced decode keeps within the limits is shown.
+TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
+{
+    const QByteArray small = jpeg_files::encoded(waves(QSize(64, 48)), {});
+    const QByteArray progressive = jpeg_files::encoded(waves(QSize(256, 256)), {JCS_YCbCr, true});
+    for (const auto& [name, file] : std::vector<std::pair<std::string, QByteArray>>{
+             {"claims 65500 x 65500", jpeg_files::claiming(small, 65500, 65500)},
+             {"claims 8000 x 8000 in a few bytes", jpeg_files::claiming(small, 8000, 8000)},
+             {"last scan 300 times over", jpeg_files::lastScanRepeated(progressive, 300)}}) {
+        SCOPED_TRACE(name);
+        const std::string path = write("refused.jpg", file);
+        EXPECT_THROW(decodeFile(path, {}), Failure);
+        EXPECT_THROW(decodeFile(path, screen), Failure);
+    }
+
+    // Too many pixels, or wider than a window can be, at their own size; an eighth or less fitted.
+    for (const QSize size : {QSize(16000, 16000), QSize(40000, 8)}) {
+        SCOPED_TRACE(size.width());
+        const std::string path = write("large.jpg", jpeg_files::flatGrey(size.width(), size.height()));
+        EXPECT_THROW(decodeFile(path, {}), Failure);
+        const platform::qt::DecodedFile fitted = decodeFile(path, screen);
+        EXPECT_EQ(fitted.natural, size);
+        EXPECT_EQ(fitted.image.size(), platform::qt::coverSize(size, screen));
+        EXPECT_EQ(fitted.image.pixel(0, 0), qRgb(128, 128, 128));
+    }
+}
+
+// Cancels the decode reading from it as soon as the decoder first reads, and counts the reads
+// after that: a decode that goes on reads the rest of the file.
+class CancellingBuffer : public QBuffer {
+public:
+    std::atomic<bool> cancelled{false};
+    int readsAfterCancelling = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (cancelled.exchange(true))
+            ++readsAfterCancelling;
+        return QBuffer::readData(data, maxSize);
+    }
+};
+
+TEST_F(Pictures, JpegDecodeStopsOnceCancelled)
+{
+    // Noise codes into many reads' worth of file.
+    const QByteArray pixels = hostile::noise(600 * 600 * 4);
+    const QImage noise(reinterpret_cast<const uchar*>(pixels.constData()), 600, 600, QImage::Format_RGB32);
+    for (const bool progressive : {false, true}) {
+        for (const QSize bound : {QSize(), QSize(100, 100)}) {
+            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") + (bound.isEmpty() ? ", whole" : ", fitted"));
+            CancellingBuffer device;
+            device.setData(jpeg_files::encoded(noise, {JCS_YCbCr, progressive}, 100));
+            ASSERT_TRUE(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+            EXPECT_THROW(platform::qt::decodeJpeg(device, "noise.jpg", bound, &device.cancelled, nullptr), Failure);
+            EXPECT_EQ(device.readsAfterCancelling, 0);
+        }
+    }
 }
 
 }  // namespace

@@ -16,12 +16,14 @@
 #include <QRect>
 
 #include "platform/failure.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/jpeg_decoding.h"
 
 namespace platform::qt {
 
 namespace {
 
-constexpr std::int64_t kMaxPixels = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024 / 4;
+constexpr std::int64_t kMaxDecodedPixels = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024 / 4;
 
 // Reads fail once cancelled, so that the decoder gives up at its next read.
 class CancellableFile : public QFile {
@@ -90,34 +92,48 @@ void refuseLyingPngChunks(QIODevice& file, const std::string& path)
     file.seek(0);
 }
 
-void refuseRunaway(QSize natural, const std::string& path)
-{
-    if (std::int64_t{natural.width()} * natural.height() > kMaxPixels)
-        throw Failure("picture too large: " + path);
-}
-
-// JPEG decodes straight to 1/2, 1/4 or 1/8 of its size, libjpeg's fastest reductions. Qt's reader
-// keeps to such a scale only for a clip rectangle divisible by it; the few pixels the clip cuts from
-// the right and bottom edges are less than one decoded pixel.
-bool reduceWhileDecoding(QImageReader& reader, QSize stored, QSize target)
-{
-    for (const int denominator : {8, 4, 2}) {
-        const QSize reduced(stored.width() / denominator, stored.height() / denominator);
-        if (reduced.width() >= target.width() && reduced.height() >= target.height()) {
-            reader.setClipRect(QRect(0, 0, reduced.width() * denominator, reduced.height() * denominator));
-            reader.setScaledSize(reduced);
-            return true;
-        }
-    }
-    return false;
-}
-
 // The two formats the raster painter copies and blends without converting.
 QImage drawable(QImage image)
 {
     const QImage::Format format =
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     return image.format() == format ? image : image.convertToFormat(format);
+}
+
+// Anything but JPEG: Qt's readers, whole, then resampled to the size asked for.
+DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QImage* scratch)
+{
+    refuseLyingPngChunks(file, path);
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+
+    // The header tells the size, so an enormous picture is refused before anything is allocated.
+    DecodedFile decoded;
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        decoded.natural = turned ? stored.transposed() : stored;
+        refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
+    }
+    const bool resampling = stored.isValid() && coverSize(decoded.natural, bound) != decoded.natural;
+
+    // A decode only passed through on its way to a smaller size goes into the scratch: a fresh
+    // buffer this large costs a page fault per 4 kB, about as much as the decoding itself.
+    QImage local;
+    QImage& image = resampling && scratch ? *scratch : local;
+    const bool read = reader.read(&image);
+    if (!read || image.isNull() || image.size().isEmpty())
+        throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
+    decoded.natural = image.size();
+    refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
+    decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
+    if (decoded.image.isNull())
+        throw Failure("out of memory for " + path);
+    // The scratch must not share its memory with the picture handed out.
+    if (&image == scratch && decoded.image.constBits() == scratch->constBits())
+        *scratch = QImage();
+    return decoded;
 }
 
 }  // namespace
@@ -146,49 +162,22 @@ QSize coverSize(QSize natural, QSize bound)
                  std::max(1, static_cast<int>(std::ceil(natural.height() * ratio))));
 }
 
+void refuseBeyondLimits(QSize decoded, QSize drawn, const std::string& path)
+{
+    if (std::int64_t{decoded.width()} * decoded.height() > kMaxDecodedPixels || drawn.width() > kMaxPixels ||
+        drawn.height() > kMaxPixels)
+        throw Failure("picture too large: " + path);
+}
+
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled, QImage* scratch)
 {
     CancellableFile file(cancelled);
-    DecodedFile decoded;
-    decoded.stamp = openRegularFile(path, file);
-    refuseLyingPngChunks(file, path);
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-
-    // The header tells the size, so an enormous picture is refused before anything is allocated.
-    bool reduced = false;
-    bool resampling = false;
-    const QSize stored = reader.size();
-    if (stored.isValid()) {
-        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-        decoded.natural = turned ? stored.transposed() : stored;
-        refuseRunaway(decoded.natural, path);
-        const QSize target = coverSize(decoded.natural, bound);
-        resampling = target != decoded.natural;
-        if (resampling && reader.format() == "jpeg")
-            reduced = reduceWhileDecoding(reader, stored, turned ? target.transposed() : target);
-    }
-
-    // A decode only passed through on its way to a smaller size goes into the scratch: a fresh
-    // buffer this large costs a page fault per 4 kB, about as much as the decoding itself.
-    QImage local;
-    QImage& image = resampling && scratch ? *scratch : local;
-    const bool read = reader.read(&image);
+    const FileStamp stamp = openRegularFile(path, file);
+    DecodedFile decoded =
+        isJpeg(file) ? decodeJpeg(file, path, bound, cancelled, scratch) : decodeWithQt(file, path, bound, scratch);
     if (cancelled && cancelled->load())
         throw Failure("cancelled: " + path);
-    if (!read || image.isNull() || image.size().isEmpty())
-        throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
-    if (!reduced) {
-        decoded.natural = image.size();
-        refuseRunaway(decoded.natural, path);
-    }
-    decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
-    if (decoded.image.isNull())
-        throw Failure("out of memory for " + path);
-    // The scratch must not share its memory with the picture handed out.
-    if (&image == scratch && decoded.image.constBits() == scratch->constBits())
-        *scratch = QImage();
+    decoded.stamp = stamp;
     return decoded;
 }
 
@@ -199,7 +188,7 @@ bool bilinearSuffices(QSize from, QSize to)
 
 QImage resampled(const QImage& image, QSize size)
 {
-    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPixels)
+    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxDecodedPixels)
         return {};
     if (image.size() == size)
         return image;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 
@@ -36,15 +37,21 @@ struct DecodedFile {
     QImage image;    // at coverSize(natural, bound), in a format painted without conversion
     QSize natural;   // after the EXIF orientation
     FileStamp stamp;
+    QByteArray iccProfile;  // the colour profile embedded in the file, as stored; empty when none
 };
 
 // Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
-// into bound (an empty bound decodes the full picture). Throws Failure when the file cannot be
-// read or decoded, is larger than the pixel limit, or when cancelled is set before it is done.
+// into bound (an empty bound decodes the full picture); JPEG with libjpeg-turbo, reduced while
+// decoding, anything else with Qt's readers. Throws Failure when the file cannot be read or
+// decoded, when the limits refuse it, or when cancelled is set before it is done.
 // A decode that is resampled afterwards goes into scratch when one is given, reusing its memory
 // from one call to the next.
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr,
                        QImage* scratch = nullptr);
+
+// Throws Failure unless a picture decoded at decoded and drawn at drawn, both known from its header,
+// keeps to the pixel limit and to the side a window can take.
+void refuseBeyondLimits(QSize decoded, QSize drawn, const std::string& path);
 
 // Whether bilinear filtering alone resamples from one size to the other smoothly: it reads two by
 // two neighbours, enough down to half the size.

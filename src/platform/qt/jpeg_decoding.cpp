@@ -1,0 +1,139 @@
+// Decoding JPEG files with libjpeg-turbo, reduced while decoding and straight into the painted format.
+#include "platform/qt/jpeg_decoding.h"
+
+#include "platform/failure.h"
+#include "platform/qt/exif_orientation.h"
+#include "platform/qt/jpeg_session.h"
+#include "platform/qt/picture_memory.h"
+
+namespace platform::qt {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr long kWorkingMemoryBytes = long{kPictureMemoryLimitMb} * 1024 * 1024;
+// A decode only passed on to a smaller size reuses the scratch up to this size; a larger one is
+// rare enough to be freed at once rather than held.
+constexpr qsizetype kScratchLimitBytes = qsizetype{64} * 1024 * 1024;
+// Every 8 x 8 block of a complete JPEG takes at least a bit; a file with less than a byte for
+// each 128 x 128 pixels its header claims is a lie, not a picture cut short.
+constexpr std::int64_t kPixelsPerByteAtMost = 128 * 128;
+// QImage::Format_RGB32's 0xffRRGGBB words, byte by byte in memory.
+constexpr J_COLOR_SPACE kPaintedSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+std::int64_t scaledSide(int side, int eighths)
+{
+    return (std::int64_t{side} * eighths + 7) / 8;
+}
+
+// A progressive file, or one whose colours come in separate scans, holds all its coefficients at
+// once: two bytes each for every pixel of each component.
+void refuseCoefficientMemory(const jpeg_decompress_struct& info, const std::string& path)
+{
+    if (!info.progressive_mode && info.comps_in_scan >= info.num_components)
+        return;
+    std::int64_t bytes = 0;
+    for (int c = 0; c < info.num_components; ++c) {
+        const jpeg_component_info& component = info.comp_info[c];
+        bytes += std::int64_t{component.width_in_blocks + component.h_samp_factor} *
+                 (component.height_in_blocks + component.v_samp_factor) * DCTSIZE2 * 2;
+    }
+    if (bytes > kWorkingMemoryBytes)
+        throw Failure("picture too large: " + path);
+}
+
+int orientationOf(const jpeg_decompress_struct& info)
+{
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
+        if (marker->marker == JPEG_APP0 + 1 && marker->data_length > 6 && marker->data[0] == 'E')
+            return exifOrientation(marker->data, marker->data_length);
+    }
+    return 1;
+}
+
+// What a decode only passed on to a smaller size goes into: the scratch's memory when there is one,
+// reused from one decode to the next, unless the decode is too large to be worth holding on to.
+QImage canvas(QSize size, QImage* scratch)
+{
+    const qsizetype bytes = qsizetype{size.width()} * 4 * size.height();
+    if (!scratch || bytes > kScratchLimitBytes)
+        return uninitialisedImage(size);
+    if (scratch->sizeInBytes() < bytes) {
+        *scratch = QImage();
+        *scratch = uninitialisedImage(size);
+        if (scratch->isNull())
+            return {};
+    }
+    return QImage(scratch->bits(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+}
+
+}  // namespace
+
+std::chrono::milliseconds budgetFor(std::int64_t pixels)
+{
+    // A full decode takes 4 to 15 ns a pixel here, progressive ones the most: ample for a busy
+    // machine, and never less than two seconds.
+    return std::chrono::milliseconds(2000 + pixels / 20000);
+}
+
+bool isJpeg(QIODevice& device)
+{
+    return device.peek(2) == QByteArray("\xff\xd8", 2);
+}
+
+int jpegEighthsFor(QSize stored, QSize target)
+{
+    if (target.width() >= stored.width() && target.height() >= stored.height())
+        return 8;
+    // libjpeg-turbo has fast reductions to 1/8, 1/4 and 1/2 only: at 3/8 it is no faster than at
+    // 1/2, and at 5/8 to 7/8 slower than decoding the whole picture.
+    for (const int eighths : {1, 2, 4}) {
+        if (scaledSide(stored.width(), eighths) >= target.width() &&
+            scaledSide(stored.height(), eighths) >= target.height())
+            return eighths;
+    }
+    return 8;
+}
+
+DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
+                       QImage* scratch)
+{
+    const Clock::time_point start = Clock::now();
+    const JpegSessionPtr session = newJpegSession(device);
+    JpegSession& s = *session;
+    s.workingBytes = kWorkingMemoryBytes;
+    s.cancelled = cancelled;
+    s.maxScans = kMaxJpegScans;
+    s.deadline = start + budgetFor(0);
+    readJpegHeader(s, path);
+
+    // All that decides whether the picture is decoded, and at what size, is known from the header.
+    const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
+    const std::int64_t pixels = std::int64_t{stored.width()} * stored.height();
+    if (pixels / kPixelsPerByteAtMost > device.size())
+        throw Failure("corrupt picture: " + path);
+    s.deadline = start + budgetFor(pixels);
+    const int orientation = orientationOf(s.info);
+    DecodedFile decoded;
+    decoded.natural = turnsQuarter(orientation) ? stored.transposed() : stored;
+    const QSize target = coverSize(decoded.natural, bound);
+    const QSize storedTarget = turnsQuarter(orientation) ? target.transposed() : target;
+    const bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
+    prepareJpegOutput(s, jpegEighthsFor(stored, storedTarget), cmyk ? JCS_CMYK : kPaintedSpace, path);
+    const QSize size(static_cast<int>(s.info.output_width), static_cast<int>(s.info.output_height));
+    refuseBeyondLimits(size, target, path);
+    refuseCoefficientMemory(s.info, path);
+    decoded.iccProfile = readJpegProfile(s);
+
+    QImage image = size != storedTarget ? canvas(size, scratch) : uninitialisedImage(size);
+    if (image.isNull())
+        throw Failure("out of memory for " + path);
+    readJpegRows(s, image.bits(), image.bytesPerLine(), path);
+    decoded.image = oriented(resampled(image, storedTarget), orientation);
+    if (decoded.image.isNull())
+        throw Failure("out of memory for " + path);
+    return decoded;
+}
+
+}  // namespace platform::qt

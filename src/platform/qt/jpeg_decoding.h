@@ -1,0 +1,37 @@
+// Decoding JPEG files with libjpeg-turbo, reduced while decoding and straight into the painted format.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include <QIODevice>
+#include <QImage>
+#include <QSize>
+
+#include "platform/qt/picture_decoding.h"
+
+namespace platform::qt {
+
+// Progressive files have a dozen scans or so; one that repeats a scan thousands of times would
+// cost minutes of decoding for nothing.
+inline constexpr int kMaxJpegScans = 256;
+
+// How long a decode going through that many pixels may run before it is given up: for a JPEG its
+// stored pixels, all of which are decoded even when it is reduced.
+std::chrono::milliseconds budgetFor(std::int64_t pixels);
+
+// Whether the device holds a JPEG, by its first bytes, peeked rather than read.
+bool isJpeg(QIODevice& device);
+
+// The eighths of its stored size that a JPEG is decoded at to cover target: 1, 2 or 4, the fewest
+// that still do, or else 8.
+int jpegEighthsFor(QSize stored, QSize target);
+
+// decodeFile for the JPEG on device, but for its stamp: the same result, the same failures, and
+// failing too beyond kMaxJpegScans scans or past budgetFor its stored pixels.
+DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
+                       QImage* scratch);
+
+}  // namespace platform::qt
