@@ -2,6 +2,8 @@
 PACKAGES := build-essential cmake qt6-base-dev libgtest-dev libgmock-dev \
             xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
+# Colour management, and the X connection that tells the screen's colour profile.
+PACKAGES += pkg-config liblcms2-dev libxcb1-dev
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
 PREFIX ?= /usr/local

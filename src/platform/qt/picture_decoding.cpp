@@ -16,6 +16,8 @@
 #include <QRect>
 
 #include "platform/failure.h"
+#include "platform/qt/colour_profiles.h"
+#include "platform/qt/embedded_profiles.h"
 
 namespace platform::qt {
 
@@ -183,6 +185,7 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
         decoded.natural = image.size();
         refuseRunaway(decoded.natural, path);
     }
+    decoded.displayProfile = toDisplayColours(image, embeddedProfile(file, image));
     decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 
@@ -36,6 +37,7 @@ struct DecodedFile {
     QImage image;    // at coverSize(natural, bound), in a format painted without conversion
     QSize natural;   // after the EXIF orientation
     FileStamp stamp;
+    QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };
 
 // Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted

@@ -8,8 +8,10 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include "platform/qt/colour_profiles.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/picture_decoding.h"
+#include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
 
@@ -35,9 +37,13 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
-    // A decode made ahead is of the file as it was then; one replaced since is decoded again.
+    // Asked for each picture rather than told of changes: one round trip to the X server, and no
+    // listening to it from a thread of ours.
+    setDisplayProfile(screenProfile());
+    // A decode made ahead is of the file and the screen as they were then; if either has changed
+    // since, the picture is decoded again.
     std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound);
-    if (picture->stamp() != stampOf(path))
+    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile())
         picture = worker_.decode(path, bound);
     return picture;
 }

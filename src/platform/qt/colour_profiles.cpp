@@ -1,0 +1,204 @@
+// Converting decoded pictures from the colours of their embedded profile to those of the screen.
+#include "platform/qt/colour_profiles.h"
+
+#include <lcms2.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+#include <QColorSpace>
+#include <QImage>
+#include <QtEndian>
+
+namespace platform::qt {
+
+namespace {
+
+// QImage's 32-bit formats hold each pixel as one 0xAARRGGBB word.
+constexpr cmsUInt32Number kPixelWord = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
+
+// Enough for the pairs a show meets: a few embedded profiles to one screen.
+constexpr std::size_t kCachedTransforms = 8;
+
+struct Transform {
+    QByteArray source;
+    QByteArray destination;
+    bool grey = false;
+    std::shared_ptr<void> handle;  // null when no transform can be made between the two
+};
+
+using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
+
+// Little CMS reads a profile whose header claims more bytes than it has as far as it goes: a
+// cut-off profile passes for whole, and is refused here.
+Profile openProfile(const QByteArray& bytes)
+{
+    constexpr int kHeaderBytes = 128;
+    if (bytes.isEmpty())
+        return Profile(cmsCreate_sRGBProfile(), &cmsCloseProfile);
+    if (bytes.size() < kHeaderBytes || qFromBigEndian<quint32>(bytes.constData()) > quint32(bytes.size()))
+        return Profile(nullptr, &cmsCloseProfile);
+    return Profile(cmsOpenProfileFromMem(bytes.constData(), static_cast<cmsUInt32Number>(bytes.size())),
+                   &cmsCloseProfile);
+}
+
+// A profile that describes colours a picture or a screen holds: not a device link, an abstract
+// effect or a list of named colours, which are no colour space to convert from or to.
+bool describesColours(cmsHPROFILE profile)
+{
+    const cmsProfileClassSignature kind = cmsGetDeviceClass(profile);
+    const cmsColorSpaceSignature connection = cmsGetPCS(profile);
+    return (kind == cmsSigInputClass || kind == cmsSigDisplayClass || kind == cmsSigOutputClass ||
+            kind == cmsSigColorSpaceClass) &&
+           (connection == cmsSigXYZData || connection == cmsSigLabData);
+}
+
+Transform made(const QByteArray& source, const QByteArray& destination)
+{
+    Transform transform{source, destination, false, nullptr};
+    const Profile from = openProfile(source);
+    const Profile to = openProfile(destination);
+    if (!from || !to || !describesColours(from.get()) || !describesColours(to.get()) ||
+        cmsGetColorSpace(to.get()) != cmsSigRgbData)
+        return transform;
+    const cmsColorSpaceSignature model = cmsGetColorSpace(from.get());
+    if (model != cmsSigRgbData && model != cmsSigGrayData)
+        return transform;
+    transform.grey = model == cmsSigGrayData;
+    // A grey source fills an RGB32 image whose alpha is set beforehand; an RGB one keeps its own.
+    cmsHTRANSFORM handle =
+        cmsCreateTransform(from.get(), transform.grey ? TYPE_GRAY_8 : kPixelWord, to.get(), kPixelWord,
+                           INTENT_PERCEPTUAL, transform.grey ? 0 : cmsFLAGS_COPY_ALPHA);
+    if (handle)
+        transform.handle = std::shared_ptr<void>(handle, &cmsDeleteTransform);
+    return transform;
+}
+
+class Transforms {
+public:
+    // The transform for the pair, made on first use. A shared handle outlives its eviction, so a
+    // conversion under way on another thread keeps it.
+    Transform get(const QByteArray& source, const QByteArray& destination)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            const auto found = std::find_if(cache_.begin(), cache_.end(), [&](const Transform& t) {
+                return t.source == source && t.destination == destination;
+            });
+            if (found != cache_.end()) {
+                std::rotate(cache_.begin(), found, found + 1);
+                return cache_.front();
+            }
+        }
+        // Made outside the lock: a large profile takes a while, and another thread may want a cached one.
+        Transform transform = made(source, destination);
+        const std::lock_guard lock(mutex_);
+        cache_.insert(cache_.begin(), transform);
+        if (cache_.size() > kCachedTransforms)
+            cache_.pop_back();
+        return transform;
+    }
+
+    void setDisplay(const QByteArray& profile)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            if (profile == displayGiven_)
+                return;
+        }
+        const bool usable = profile.isEmpty() || get({}, profile).handle;
+        const std::lock_guard lock(mutex_);
+        displayGiven_ = profile;
+        display_ = usable ? profile : QByteArray();
+    }
+
+    QByteArray display()
+    {
+        const std::lock_guard lock(mutex_);
+        return display_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<Transform> cache_;  // the most recently used first
+    QByteArray displayGiven_;
+    QByteArray display_;
+};
+
+Transforms& transforms()
+{
+    static Transforms instance;
+    return instance;
+}
+
+// Converts image to the 32-bit format the transform works on, as drawing would later convert it anyway.
+void toPixelWords(QImage& image)
+{
+    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    if (image.format() != format)
+        image = image.convertToFormat(format);
+}
+
+void apply(const Transform& transform, QImage& image)
+{
+    if (!transform.grey) {
+        toPixelWords(image);
+        if (image.isNull())
+            return;
+        cmsDoTransformLineStride(transform.handle.get(), image.constBits(), image.bits(),
+                                 static_cast<cmsUInt32Number>(image.width()),
+                                 static_cast<cmsUInt32Number>(image.height()),
+                                 static_cast<cmsUInt32Number>(image.bytesPerLine()),
+                                 static_cast<cmsUInt32Number>(image.bytesPerLine()), 0, 0);
+        return;
+    }
+    QImage rgb(image.size(), QImage::Format_RGB32);
+    if (rgb.isNull())
+        return;
+    rgb.fill(0xffffffff);
+    cmsDoTransformLineStride(transform.handle.get(), image.constBits(), rgb.bits(),
+                             static_cast<cmsUInt32Number>(image.width()), static_cast<cmsUInt32Number>(image.height()),
+                             static_cast<cmsUInt32Number>(image.bytesPerLine()),
+                             static_cast<cmsUInt32Number>(rgb.bytesPerLine()), 0, 0);
+    image = std::move(rgb);
+}
+
+}  // namespace
+
+void convertColours(QImage& image, const QByteArray& source, const QByteArray& destination)
+{
+    const bool grey = image.format() == QImage::Format_Grayscale8;
+    Transform transform;
+    if (!source.isEmpty())
+        transform = transforms().get(source, destination);
+    if (!transform.handle || transform.grey != grey) {
+        transform = Transform{};
+        if (!destination.isEmpty())
+            transform = transforms().get({}, destination);
+    }
+    if (transform.handle)
+        apply(transform, image);
+    image.setColorSpace(QColorSpace());
+}
+
+void setDisplayProfile(const QByteArray& profile)
+{
+    transforms().setDisplay(profile);
+}
+
+QByteArray displayProfile()
+{
+    return transforms().display();
+}
+
+QByteArray toDisplayColours(QImage& image, const QByteArray& source)
+{
+    QByteArray destination = displayProfile();
+    convertColours(image, source, destination);
+    return destination;
+}
+
+}  // namespace platform::qt
