@@ -46,7 +46,7 @@ clean:
 # inputs gather in build-fuzz/corpus; a finding (a crash, a hang, an allocation past 512 MB) is saved
 # in build-fuzz/findings, and once copied into fuzz/regressions/<target> make test replays it.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS := number_reader picture_loader
+FUZZ_TARGETS := number_reader picture_loader colour_profile
 FUZZ_SECONDS ?= 300
 
 .PHONY: fuzz-deps fuzz
