@@ -203,8 +203,8 @@ TEST_F(ColourProfiles, PicturesAreShownInTheColoursTheirProfileGives)
         expected.setAlpha(plain.alpha());
         ASSERT_FALSE(near(expected, plain)) << "the profile must make a visible difference";
         const QColor converted = shown(pictureFile(row.container, row.stored, row.profile));
-        EXPECT_TRUE(near(converted, expected))
-            << converted.name(QColor::HexArgb).toStdString() << ", expected " << expected.name(QColor::HexArgb).toStdString();
+        EXPECT_TRUE(near(converted, expected)) << converted.name(QColor::HexArgb).toStdString() << ", expected "
+                                               << expected.name(QColor::HexArgb).toStdString();
     }
 }
 
