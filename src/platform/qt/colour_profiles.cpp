@@ -47,10 +47,12 @@ Profile openProfile(const QByteArray& bytes)
 
 // A profile that describes colours a picture or a screen holds: not a device link, an abstract
 // effect or a list of named colours, which are no colour space to convert from or to.
+// Signatures are compared as the numbers they are: a hostile profile holds any, not only those of
+// the enumerations that Little CMS types them with.
 bool describesColours(cmsHPROFILE profile)
 {
-    const cmsProfileClassSignature kind = cmsGetDeviceClass(profile);
-    const cmsColorSpaceSignature connection = cmsGetPCS(profile);
+    const cmsUInt32Number kind = cmsGetDeviceClass(profile);
+    const cmsUInt32Number connection = cmsGetPCS(profile);
     return (kind == cmsSigInputClass || kind == cmsSigDisplayClass || kind == cmsSigOutputClass ||
             kind == cmsSigColorSpaceClass) &&
            (connection == cmsSigXYZData || connection == cmsSigLabData);
@@ -62,9 +64,9 @@ Transform made(const QByteArray& source, const QByteArray& destination)
     const Profile from = openProfile(source);
     const Profile to = openProfile(destination);
     if (!from || !to || !describesColours(from.get()) || !describesColours(to.get()) ||
-        cmsGetColorSpace(to.get()) != cmsSigRgbData)
+        static_cast<cmsUInt32Number>(cmsGetColorSpace(to.get())) != cmsSigRgbData)
         return transform;
-    const cmsColorSpaceSignature model = cmsGetColorSpace(from.get());
+    const cmsUInt32Number model = cmsGetColorSpace(from.get());
     if (model != cmsSigRgbData && model != cmsSigGrayData)
         return transform;
     transform.grey = model == cmsSigGrayData;
