@@ -136,7 +136,9 @@ QByteArray gif(QColor colour, const QByteArray& profile)
 
 QByteArray pictureFile(Container container, QColor colour, const QByteArray& profile)
 {
-    QImage image(16, 16, container == Container::GreyJpeg ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    // Large enough for the conversion to be shared between two threads.
+    const QSize size = container == Container::Jpeg ? QSize(1200, 1000) : QSize(16, 16);
+    QImage image(size, container == Container::GreyJpeg ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (container == Container::GreyJpeg)
         image.fill(static_cast<uint>(colour.red()));
     else
@@ -161,7 +163,7 @@ bool near(QColor a, QColor b)
 
 class ColourProfiles : public ::testing::Test {
 protected:
-    // The colour of the middle of the file's picture as the loader decodes it.
+    // The colour of the file's picture, one colour all over, as the loader decodes it.
     QColor shown(const QByteArray& bytes)
     {
         const std::string path = dir.path().toStdString() + "/" + std::to_string(++count_) + ".jpg";
@@ -169,7 +171,8 @@ protected:
         const auto picture =
             std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
         const QImage image = picture->image(picture->pixelSize());
-        return image.pixelColor(image.width() / 2, image.height() / 2);
+        const QColor top = image.pixelColor(image.width() / 2, image.height() / 4);
+        return top == image.pixelColor(image.width() / 2, image.height() * 3 / 4) ? top : QColor();
     }
 
     QTemporaryDir dir;

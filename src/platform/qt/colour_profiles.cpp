@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -22,6 +24,8 @@ constexpr cmsUInt32Number kPixelWord = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BG
 
 // Enough for the pairs a show meets: a few embedded profiles to one screen.
 constexpr std::size_t kCachedTransforms = 8;
+
+constexpr qint64 kSplitPixels = 1 << 20;
 
 struct Transform {
     QByteArray source;
@@ -144,27 +148,42 @@ void toPixelWords(QImage& image)
         image = image.convertToFormat(format);
 }
 
+// Converting costs about as much as a reduced decode, and meanwhile the window's thread is idle:
+// a large picture is converted in two halves at once.
+void transformPixels(const Transform& transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
+                     QSize size)
+{
+    const auto rows = [&](int from, int to) {
+        cmsDoTransformLineStride(transform.handle.get(), in + from * inLine, out + from * outLine,
+                                 static_cast<cmsUInt32Number>(size.width()), static_cast<cmsUInt32Number>(to - from),
+                                 static_cast<cmsUInt32Number>(inLine), static_cast<cmsUInt32Number>(outLine), 0, 0);
+    };
+    if (qint64{size.width()} * size.height() >= kSplitPixels) {
+        try {
+            std::thread top(rows, 0, size.height() / 2);
+            rows(size.height() / 2, size.height());
+            top.join();
+            return;
+        } catch (const std::system_error&) {
+        }
+    }
+    rows(0, size.height());
+}
+
 void apply(const Transform& transform, QImage& image)
 {
     if (!transform.grey) {
         toPixelWords(image);
-        if (image.isNull())
-            return;
-        cmsDoTransformLineStride(transform.handle.get(), image.constBits(), image.bits(),
-                                 static_cast<cmsUInt32Number>(image.width()),
-                                 static_cast<cmsUInt32Number>(image.height()),
-                                 static_cast<cmsUInt32Number>(image.bytesPerLine()),
-                                 static_cast<cmsUInt32Number>(image.bytesPerLine()), 0, 0);
+        uchar* pixels = image.isNull() ? nullptr : image.bits();
+        if (pixels)
+            transformPixels(transform, pixels, image.bytesPerLine(), pixels, image.bytesPerLine(), image.size());
         return;
     }
     QImage rgb(image.size(), QImage::Format_RGB32);
     if (rgb.isNull())
         return;
     rgb.fill(0xffffffff);
-    cmsDoTransformLineStride(transform.handle.get(), image.constBits(), rgb.bits(),
-                             static_cast<cmsUInt32Number>(image.width()), static_cast<cmsUInt32Number>(image.height()),
-                             static_cast<cmsUInt32Number>(image.bytesPerLine()),
-                             static_cast<cmsUInt32Number>(rgb.bytesPerLine()), 0, 0);
+    transformPixels(transform, image.constBits(), image.bytesPerLine(), rgb.bits(), rgb.bytesPerLine(), image.size());
     image = std::move(rgb);
 }
 
