@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <QColorSpace>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QtEndian>
 
@@ -27,6 +28,8 @@ constexpr std::size_t kCachedTransforms = 8;
 
 constexpr qint64 kSplitPixels = 1 << 20;
 
+// A pair is known by the digests of its profiles, not the profiles themselves, so that the cache
+// holds no more than a few bytes of a profile however large it claims to be.
 struct Transform {
     QByteArray source;
     QByteArray destination;
@@ -62,9 +65,14 @@ bool describesColours(cmsHPROFILE profile)
            (connection == cmsSigXYZData || connection == cmsSigLabData);
 }
 
+QByteArray digest(const QByteArray& profile)
+{
+    return QCryptographicHash::hash(profile, QCryptographicHash::Sha256);
+}
+
 Transform made(const QByteArray& source, const QByteArray& destination)
 {
-    Transform transform{source, destination, false, nullptr};
+    Transform transform{digest(source), digest(destination), false, nullptr};
     const Profile from = openProfile(source);
     const Profile to = openProfile(destination);
     if (!from || !to || !describesColours(from.get()) || !describesColours(to.get()) ||
@@ -90,9 +98,11 @@ public:
     Transform get(const QByteArray& source, const QByteArray& destination)
     {
         {
+            const QByteArray from = digest(source);
+            const QByteArray to = digest(destination);
             const std::lock_guard lock(mutex_);
             const auto found = std::find_if(cache_.begin(), cache_.end(), [&](const Transform& t) {
-                return t.source == source && t.destination == destination;
+                return t.source == from && t.destination == to;
             });
             if (found != cache_.end()) {
                 std::rotate(cache_.begin(), found, found + 1);
