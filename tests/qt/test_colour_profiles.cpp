@@ -2,6 +2,7 @@
 #include <lcms2.h>
 
 #include <QColor>
+#include <QColorSpace>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -22,39 +23,25 @@ namespace {
 // JPEG's rounding of a flat colour, and two converters' rounding of the same colour.
 constexpr int kTolerance = 4;
 
-QByteArray saved(cmsHPROFILE profile)
+// Qt 6.4 writes no grey profile.
+QByteArray greyProfile()
 {
+    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
+    cmsHPROFILE profile = cmsCreateGrayProfile(cmsD50_xyY(), linear);
     cmsUInt32Number size = 0;
     cmsSaveProfileToMem(profile, nullptr, &size);
     QByteArray bytes(static_cast<int>(size), '\0');
     cmsSaveProfileToMem(profile, bytes.data(), &size);
     cmsCloseProfile(profile);
-    return bytes;
-}
-
-// An RGB profile with a D65 white; a gamma of 0 stands for the sRGB curve.
-QByteArray rgbProfile(cmsCIExyYTRIPLE primaries, double gamma)
-{
-    const cmsCIExyY white{0.3127, 0.3290, 1.0};
-    const double srgb[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
-    cmsToneCurve* curve = gamma > 0 ? cmsBuildGamma(nullptr, gamma) : cmsBuildParametricToneCurve(nullptr, 4, srgb);
-    cmsToneCurve* curves[] = {curve, curve, curve};
-    const QByteArray bytes = saved(cmsCreateRGBProfile(&white, &primaries, curves));
-    cmsFreeToneCurve(curve);
-    return bytes;
-}
-
-QByteArray greyProfile()
-{
-    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
-    const QByteArray bytes = saved(cmsCreateGrayProfile(cmsD50_xyY(), linear));
     cmsFreeToneCurve(linear);
     return bytes;
 }
 
-const QByteArray kAdobeRgb = rgbProfile({{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}}, 563.0 / 256);
-const QByteArray kDisplayP3 = rgbProfile({{0.680, 0.320, 1}, {0.265, 0.690, 1}, {0.150, 0.060, 1}}, 0);
-const QByteArray kRedGreenSwapped = rgbProfile({{0.30, 0.60, 1}, {0.64, 0.33, 1}, {0.15, 0.06, 1}}, 0);
+const QByteArray kAdobeRgb = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+const QByteArray kDisplayP3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+const QByteArray kRedGreenSwapped = QColorSpace(QPointF(0.3127, 0.3290), QPointF(0.30, 0.60), QPointF(0.64, 0.33),
+                                                QPointF(0.15, 0.06), QColorSpace::TransferFunction::SRgb)
+                                        .iccProfile();
 const QByteArray kGrey = greyProfile();
 
 // The sRGB colour Little CMS gives for colour in profile.
