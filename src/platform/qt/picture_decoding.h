@@ -40,11 +40,11 @@ struct DecodedFile {
     QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };
 
-// Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
-// into bound (an empty bound decodes the full picture). Throws Failure when the file cannot be
-// read or decoded, is larger than the pixel limit, or when cancelled is set before it is done.
-// A decode that is resampled afterwards goes into scratch when one is given, reusing its memory
-// from one call to the next.
+// Decodes a regular file by content with its EXIF orientation applied and its colours converted to
+// the display profile, covering the picture fitted into bound (an empty bound decodes the full
+// picture). Throws Failure when the file cannot be read or decoded, is larger than the pixel
+// limit, or when cancelled is set before it is done. A decode that is resampled afterwards goes
+// into scratch when one is given, reusing its memory from one call to the next.
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr,
                        QImage* scratch = nullptr);
 

@@ -37,8 +37,8 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
-    // Asked for each picture rather than told of changes: one round trip to the X server, and no
-    // listening to it from a thread of ours.
+    // Read for each picture rather than watched for changes: a round trip to the X server costs
+    // far less than a decode, and needs no event filter kept in step with Qt's own.
     setDisplayProfile(screenProfile());
     // A decode made ahead is of the file and the screen as they were then; if either has changed
     // since, the picture is decoded again.
