@@ -2,6 +2,8 @@
 PACKAGES := build-essential cmake qt6-base-dev libxcb1-dev libgtest-dev libgmock-dev \
             libjpeg62-turbo-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
+# Colour management, and the X connection that tells the screen's colour profile.
+PACKAGES += pkg-config liblcms2-dev libxcb1-dev
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
 PACKAGES += lintian
@@ -45,7 +47,7 @@ clean:
 # inputs gather in build-fuzz/corpus; a finding (a crash, a hang, an allocation past 512 MB) is saved
 # in build-fuzz/findings, and once copied into fuzz/regressions/<target> make test replays it.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS := number_reader picture_loader
+FUZZ_TARGETS := number_reader picture_loader colour_profile
 FUZZ_SECONDS ?= 300
 
 .PHONY: fuzz-deps fuzz

@@ -12,6 +12,7 @@ struct PictureKind {
     const char* extension;
     int width;
     int height;
+    bool adobeRgb = false;  // carries an Adobe RGB (1998) profile
 };
 
 inline constexpr PictureKind kKinds[] = {
@@ -20,6 +21,7 @@ inline constexpr PictureKind kKinds[] = {
     {"jpeg24", "jpeg", "jpg", 6000, 4000},
     {"bmp2", "bmp", "bmp", 1920, 1080},
     {"gif2", "gif", "gif", 1920, 1080},
+    {"jpeg24adobe", "jpeg", "jpg", 6000, 4000, true},
 };
 
 // Distinct pictures of each kind; the show folders name them again and again through links.

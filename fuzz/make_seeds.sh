@@ -7,8 +7,15 @@ set -euo pipefail
 corpus=$(dirname "$0")/corpus
 numbers=$corpus/number_reader
 pictures=$corpus/picture_loader
-rm -rf "$numbers" "$pictures"
-mkdir -p "$numbers" "$pictures"
+profiles=$(realpath "$corpus")/colour_profile
+# The end-to-end tests' profile maker, which make test builds.
+maker=$(realpath "${PROFILE_MAKER:-$(dirname "$0")/../build-test/tests/e2e/pixora_profile_maker}")
+rm -rf "$numbers" "$pictures" "$profiles"
+mkdir -p "$numbers" "$pictures" "$profiles"
+for kind in srgb adobe-rgb swapped; do
+    "$maker" "$kind" >"$profiles/$kind.icc"
+done
+head -c 300 "$profiles/adobe-rgb.icc" >"$profiles/truncated.icc"
 
 i=0
 for text in '0' '12' ' 7.5' '6.5' '-2' '4abc' '&H1F' '&o17' '&h' '&Hffffffffff' '1e3' '2.5D-1' \
@@ -35,7 +42,6 @@ head -c 300 progressive.jpg >truncated.jpg
 # JPEG in every coding libjpeg-turbo reads, and progressive.jpg with its last scan five times over.
 convert -size 16x12 gradient:yellow-purple -colorspace Gray grey.jpg
 convert -size 16x12 gradient:yellow-purple -colorspace CMYK cmyk.jpg
-convert -size 16x12 gradient:yellow-purple -profile /usr/share/color/icc/ghostscript/a98.icc profile.jpg
 convert -size 16x12 gradient:yellow-purple ppm:- | cjpeg -arithmetic >arithmetic.jpg
 convert -size 16x12 gradient:yellow-purple ppm:- | cjpeg -restart 1B >restarts.jpg
 last_scan=$(LC_ALL=C grep -obUaP '\xff\xda' progressive.jpg | tail -1 | cut -d: -f1)
@@ -45,6 +51,10 @@ size=$(stat -c %s progressive.jpg)
     for _ in 1 2 3 4; do tail -c +$((last_scan + 1)) progressive.jpg | head -c $((size - 2 - last_scan)); done
     printf '\xff\xd9'
 } >repeated-scan.jpg
+# Pictures carrying a profile: in a JPEG's APP2 segments, a version 5 BMP and a GIF's extension.
+convert -size 16x12 gradient:yellow-purple -profile "$profiles/adobe-rgb.icc" profile.jpg
+convert -size 8x6 gradient:red-blue -profile "$profiles/adobe-rgb.icc" BMP:profile.bmp
+convert -size 8x6 gradient:green-white -profile "$profiles/adobe-rgb.icc" profile.gif
 # A BMP with its rows stored top-down, and one of 0 x 0 pixels.
 printf 'BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\xfe\xff\xff\xff\x01\x00\x18\x00' >top-down.bmp
 printf '\x00%.0s' {1..24} >>top-down.bmp

@@ -9,7 +9,8 @@
 namespace platform::qt {
 
 DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded)
-    : path_(std::move(path)), natural_(decoded.natural), stamp_(decoded.stamp), decoded_(std::move(decoded.image))
+    : path_(std::move(path)), natural_(decoded.natural), stamp_(decoded.stamp),
+      displayProfile_(std::move(decoded.displayProfile)), decoded_(std::move(decoded.image))
 {
 }
 
@@ -48,7 +49,7 @@ const QImage& DecodedPicture::fullImage() const
     if (full_.isNull()) {
         try {
             DecodedFile file = decodeFile(path_, QSize());
-            if (file.stamp == stamp_ && file.image.size() == natural_)
+            if (file.stamp == stamp_ && file.displayProfile == displayProfile_ && file.image.size() == natural_)
                 full_ = std::move(file.image);
         } catch (const std::exception&) {
         }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 
@@ -25,6 +26,7 @@ public:
 
     const FileStamp& stamp() const { return stamp_; }
     QSize decodedSize() const { return decoded_.size(); }
+    const QByteArray& displayProfile() const { return displayProfile_; }
 
 private:
     const QImage& fullImage() const;
@@ -32,6 +34,7 @@ private:
     std::string path_;
     QSize natural_;
     FileStamp stamp_;
+    QByteArray displayProfile_;
     QImage decoded_;
     // Decoded from the file the first time a size beyond the loaded decode is asked for.
     mutable QImage full_;

@@ -2,6 +2,7 @@
 #include "platform/qt/jpeg_decoding.h"
 
 #include "platform/failure.h"
+#include "platform/qt/colour_profiles.h"
 #include "platform/qt/exif_orientation.h"
 #include "platform/qt/jpeg_session.h"
 #include "platform/qt/picture_memory.h"
@@ -124,12 +125,14 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     const QSize size(static_cast<int>(s.info.output_width), static_cast<int>(s.info.output_height));
     refuseBeyondLimits(size, target, path);
     refuseCoefficientMemory(s.info, path);
-    decoded.iccProfile = readJpegProfile(s);
+    const QByteArray profile = readJpegProfile(s);
 
     QImage image = size != storedTarget ? canvas(size, scratch) : uninitialisedImage(size);
     if (image.isNull())
         throw Failure("out of memory for " + path);
     readJpegRows(s, image.bits(), image.bytesPerLine(), path);
+    // Colours are converted before the resampling mixes them.
+    decoded.displayProfile = toDisplayColours(image, profile, s.info.jpeg_color_space == JCS_GRAYSCALE);
     decoded.image = oriented(resampled(image, storedTarget), orientation);
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

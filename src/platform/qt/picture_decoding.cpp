@@ -16,6 +16,8 @@
 #include <QRect>
 
 #include "platform/failure.h"
+#include "platform/qt/colour_profiles.h"
+#include "platform/qt/embedded_profiles.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/jpeg_decoding.h"
 
@@ -127,6 +129,7 @@ DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QIma
         throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
     decoded.natural = image.size();
     refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
+    decoded.displayProfile = toDisplayColours(image, embeddedProfile(file, image));
     decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

@@ -37,15 +37,15 @@ struct DecodedFile {
     QImage image;    // at coverSize(natural, bound), in a format painted without conversion
     QSize natural;   // after the EXIF orientation
     FileStamp stamp;
-    QByteArray iccProfile;  // the colour profile embedded in the file, as stored; empty when none
+    QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };
 
-// Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
-// into bound (an empty bound decodes the full picture); JPEG with libjpeg-turbo, reduced while
-// decoding, anything else with Qt's readers. Throws Failure when the file cannot be read or
-// decoded, when the limits refuse it, or when cancelled is set before it is done.
-// A decode that is resampled afterwards goes into scratch when one is given, reusing its memory
-// from one call to the next.
+// Decodes a regular file by content with its EXIF orientation applied and its colours converted to
+// the display profile, covering the picture fitted into bound (an empty bound decodes the full
+// picture); JPEG with libjpeg-turbo, reduced while decoding, anything else with Qt's readers.
+// Throws Failure when the file cannot be read or decoded, when the limits refuse it, or when
+// cancelled is set before it is done. A decode that is resampled afterwards goes into scratch when
+// one is given, reusing its memory from one call to the next.
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr,
                        QImage* scratch = nullptr);
 

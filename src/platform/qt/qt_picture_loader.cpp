@@ -8,9 +8,11 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include "platform/qt/colour_profiles.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/picture_decoding.h"
+#include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
 
@@ -36,9 +38,13 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
-    // A decode made ahead is of the file as it was then; one replaced since is decoded again.
+    // Read for each picture rather than watched for changes: a round trip to the X server costs
+    // far less than a decode, and needs no event filter kept in step with Qt's own.
+    setDisplayProfile(screenProfile());
+    // A decode made ahead is of the file and the screen as they were then; if either has changed
+    // since, the picture is decoded again.
     std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound);
-    if (picture->stamp() != stampOf(path))
+    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile())
         picture = worker_.decode(path, bound);
     return picture;
 }

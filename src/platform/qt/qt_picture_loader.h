@@ -8,9 +8,10 @@
 
 namespace platform::qt {
 
-// Decodes by content, not by name, with the EXIF orientation applied, whole or, for a fitted picture,
-// at the smallest size that covers it fitted into the primary screen; refuses anything but a regular file and any
-// picture whose pixels would need more memory than a set limit.
+// Decodes by content, not by name, with the EXIF orientation applied and the colours converted from
+// the picture's profile to the screen's, whole or, for a fitted picture, at the smallest size that
+// covers it fitted into the primary screen; refuses anything but a regular file and any picture
+// whose pixels would need more memory than a set limit.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();

@@ -1,0 +1,58 @@
+// The screen's own colour profile, as colour daemons publish it on the X11 root window.
+#include "platform/qt/screen_profile.h"
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include <QGuiApplication>
+
+namespace platform::qt {
+
+namespace {
+
+// In 32-bit units, as X counts property lengths: 16 MB, beyond any real profile.
+constexpr std::uint32_t kMaxProfileWords = 4 * 1024 * 1024;
+
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t profileAtom(xcb_connection_t* connection)
+{
+    // Interned, not only looked up: a daemon that publishes a profile later uses the same atom.
+    static const xcb_atom_t atom = [connection] {
+        const Owned<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 12, "_ICC_PROFILE"), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }();
+    return atom;
+}
+
+}  // namespace
+
+QByteArray screenProfile()
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return {};
+    const xcb_atom_t atom = profileAtom(connection);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (atom == XCB_ATOM_NONE || !screen)
+        return {};
+    const Owned<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, screen->root, atom, XCB_GET_PROPERTY_TYPE_ANY, 0,
+                                                kMaxProfileWords),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 8 || reply->bytes_after != 0)
+        return {};
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
+}
+
+}  // namespace platform::qt

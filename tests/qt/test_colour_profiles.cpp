@@ -1,0 +1,234 @@
+// Colour profiles embedded in pictures: followed when sound, ignored when broken.
+#include <lcms2.h>
+
+#include <QColor>
+#include <QColorSpace>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "hostile_files.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_picture_loader.h"
+
+namespace {
+
+// JPEG's rounding of a flat colour, and two converters' rounding of the same colour.
+constexpr int kTolerance = 4;
+
+// Qt 6.4 writes no grey profile.
+QByteArray greyProfile()
+{
+    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
+    cmsHPROFILE profile = cmsCreateGrayProfile(cmsD50_xyY(), linear);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(static_cast<int>(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    cmsFreeToneCurve(linear);
+    return bytes;
+}
+
+const QByteArray kAdobeRgb = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+const QByteArray kDisplayP3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+const QByteArray kRedGreenSwapped = QColorSpace(QPointF(0.3127, 0.3290), QPointF(0.30, 0.60), QPointF(0.64, 0.33),
+                                                QPointF(0.15, 0.06), QColorSpace::TransferFunction::SRgb)
+                                        .iccProfile();
+const QByteArray kGrey = greyProfile();
+
+// The sRGB colour Little CMS gives for colour in profile.
+QColor reference(const QByteArray& profile, QColor colour, bool grey)
+{
+    cmsHPROFILE from = cmsOpenProfileFromMem(profile.constData(), static_cast<cmsUInt32Number>(profile.size()));
+    cmsHPROFILE to = cmsCreate_sRGBProfile();
+    cmsHTRANSFORM transform =
+        cmsCreateTransform(from, grey ? TYPE_GRAY_8 : TYPE_RGB_8, to, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    const unsigned char in[] = {static_cast<unsigned char>(colour.red()), static_cast<unsigned char>(colour.green()),
+                                static_cast<unsigned char>(colour.blue())};
+    unsigned char out[3] = {};
+    cmsDoTransform(transform, in, out, 1);
+    cmsDeleteTransform(transform);
+    cmsCloseProfile(from);
+    cmsCloseProfile(to);
+    return QColor(out[0], out[1], out[2]);
+}
+
+enum class Container { Jpeg, JpegInTwoChunks, GreyJpeg, TranslucentBmp, Gif };
+
+QByteArray app2(const QByteArray& chunk, int sequence, int count)
+{
+    QByteArray segment("\xff\xe2\0\0ICC_PROFILE\0", 16);
+    segment.append(static_cast<char>(sequence)).append(static_cast<char>(count)).append(chunk);
+    qToBigEndian<quint16>(static_cast<quint16>(segment.size() - 2), segment.data() + 2);
+    return segment;
+}
+
+QByteArray jpeg(const QImage& image, const QByteArray& profile, int chunks)
+{
+    QByteArray file = hostile::encoded(image, "JPEG", 100);
+    const int half = chunks == 2 ? profile.size() / 2 : profile.size();
+    QByteArray segments = profile.isEmpty() ? QByteArray() : app2(profile.left(half), 1, chunks);
+    if (chunks == 2)
+        segments += app2(profile.mid(half), 2, 2);
+    return file.insert(2, segments);
+}
+
+// A version 5 BMP, 32 bits with alpha, its profile after the pixels.
+QByteArray bmp(QColor colour, const QByteArray& profile)
+{
+    constexpr int kSide = 4;
+    QByteArray file(14 + 124, '\0');
+    const auto put = [&](int at, quint32 value) { qToLittleEndian(value, file.data() + at); };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(10, 14 + 124);
+    for (const auto& [at, value] : {std::pair{14, 124}, {18, kSide}, {22, kSide}, {26, 1 | 32 << 16}, {30, 3}})
+        put(at, static_cast<quint32>(value));
+    put(54, 0x00ff0000);
+    put(58, 0x0000ff00);
+    put(62, 0x000000ff);
+    put(66, 0xff000000);
+    put(70, profile.isEmpty() ? 0x73524742 : 0x4d424544);  // 'sRGB' or 'MBED'
+    put(126, 124 + kSide * kSide * 4);
+    put(130, static_cast<quint32>(profile.size()));
+    for (int i = 0; i < kSide * kSide; ++i)
+        file.append(static_cast<char>(colour.blue())).append(static_cast<char>(colour.green()))
+            .append(static_cast<char>(colour.red())).append(static_cast<char>(colour.alpha()));
+    put(2, static_cast<quint32>(file.size() + profile.size()));
+    return file + profile;
+}
+
+// Three by two pixels of one colour, the profile in an application extension before them.
+QByteArray gif(QColor colour, const QByteArray& profile)
+{
+    QByteArray file("GIF89a\x03\0\x02\0\x80\0\0", 13);
+    file.append(static_cast<char>(colour.red())).append(static_cast<char>(colour.green()))
+        .append(static_cast<char>(colour.blue())).append(QByteArray(3, '\0'));
+    if (!profile.isEmpty()) {
+        file.append("\x21\xff\x0bICCRGBG1012");
+        for (int at = 0; at < profile.size(); at += 255)
+            file.append(static_cast<char>(profile.mid(at, 255).size())).append(profile.mid(at, 255));
+        file.append('\0');
+    }
+    return file.append(QByteArray("\x2c\0\0\0\0\x03\0\x02\0\0\x02\x04\x04\x08\x10\x28\0\x3b", 18));
+}
+
+QByteArray pictureFile(Container container, QColor colour, const QByteArray& profile)
+{
+    // Large enough for the conversion to be shared between two threads.
+    const QSize size = container == Container::Jpeg ? QSize(1200, 1000) : QSize(16, 16);
+    QImage image(size, container == Container::GreyJpeg ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    if (container == Container::GreyJpeg)
+        image.fill(static_cast<uint>(colour.red()));
+    else
+        image.fill(colour);
+    switch (container) {
+    case Container::TranslucentBmp:
+        return bmp(colour, profile);
+    case Container::Gif:
+        return gif(colour, profile);
+    case Container::JpegInTwoChunks:
+        return jpeg(image, profile, 2);
+    default:
+        return jpeg(image, profile, 1);
+    }
+}
+
+bool near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) <= kTolerance && std::abs(a.green() - b.green()) <= kTolerance &&
+           std::abs(a.blue() - b.blue()) <= kTolerance && a.alpha() == b.alpha();
+}
+
+class ColourProfiles : public ::testing::Test {
+protected:
+    // The colour of the file's picture, one colour all over, as the loader decodes it.
+    QColor shown(const QByteArray& bytes)
+    {
+        const std::string path = dir.path().toStdString() + "/" + std::to_string(++count_) + ".jpg";
+        std::ofstream(path, std::ios::binary) << bytes.toStdString();
+        const auto picture =
+            std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
+        const QImage image = picture->image(picture->pixelSize());
+        const QColor top = image.pixelColor(image.width() / 2, image.height() / 4);
+        return top == image.pixelColor(image.width() / 2, image.height() * 3 / 4) ? top : QColor();
+    }
+
+    QTemporaryDir dir;
+    platform::qt::QtPictureLoader loader;
+
+private:
+    int count_ = 0;
+};
+
+TEST_F(ColourProfiles, PicturesAreShownInTheColoursTheirProfileGives)
+{
+    const struct {
+        const char* name;
+        QByteArray profile;
+        Container container;
+        QColor stored;
+    } rows[] = {
+        {"Adobe RGB in a JPEG", kAdobeRgb, Container::Jpeg, QColor(190, 70, 40)},
+        {"Display P3 in two chunks of a JPEG", kDisplayP3, Container::JpegInTwoChunks, QColor(40, 200, 60)},
+        {"red and green swapped in a translucent BMP", kRedGreenSwapped, Container::TranslucentBmp,
+         QColor(220, 40, 90, 128)},
+        {"Adobe RGB in a GIF", kAdobeRgb, Container::Gif, QColor(30, 90, 210)},
+        {"linear grey in a grey JPEG", kGrey, Container::GreyJpeg, QColor(100, 100, 100)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // Without its profile the picture is taken as sRGB: its numbers are shown as they are.
+        const QColor plain = shown(pictureFile(row.container, row.stored, {}));
+        EXPECT_TRUE(near(plain, row.stored)) << plain.name(QColor::HexArgb).toStdString();
+        QColor expected = reference(row.profile, plain, row.container == Container::GreyJpeg);
+        expected.setAlpha(plain.alpha());
+        ASSERT_FALSE(near(expected, plain)) << "the profile must make a visible difference";
+        const QColor converted = shown(pictureFile(row.container, row.stored, row.profile));
+        EXPECT_TRUE(near(converted, expected)) << converted.name(QColor::HexArgb).toStdString() << ", expected "
+                                               << expected.name(QColor::HexArgb).toStdString();
+    }
+}
+
+TEST_F(ColourProfiles, BrokenProfilesAreIgnored)
+{
+    const QColor stored(190, 70, 40);
+    QByteArray lyingTags = kAdobeRgb;
+    for (quint32 tag = 0; tag < qFromBigEndian<quint32>(lyingTags.constData() + 128); ++tag)
+        qToBigEndian<quint32>(0x7fffffff, lyingTags.data() + 132 + 12 * tag + 8);
+    QByteArray lyingLength = kAdobeRgb;
+    qToBigEndian<quint32>(static_cast<quint32>(kAdobeRgb.size() * 10), lyingLength.data());
+    QByteArray bmpBeyondItsEnd = bmp(stored, kAdobeRgb);
+    qToLittleEndian<quint32>(static_cast<quint32>(kAdobeRgb.size() * 10), bmpBeyondItsEnd.data() + 130);
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(stored);
+
+    const struct {
+        const char* name;
+        QByteArray file;
+    } rows[] = {
+        {"cut in half", pictureFile(Container::Jpeg, stored, kAdobeRgb.left(kAdobeRgb.size() / 2))},
+        {"claiming more bytes than it has", pictureFile(Container::Jpeg, stored, lyingLength)},
+        {"tags claiming more bytes than it has", pictureFile(Container::Jpeg, stored, lyingTags)},
+        {"not a profile at all", pictureFile(Container::Jpeg, stored, hostile::noise(600))},
+        {"a grey profile on a colour picture", pictureFile(Container::Jpeg, stored, kGrey)},
+        {"the first of two chunks only",
+         hostile::encoded(image, "JPEG", 100).insert(2, app2(kAdobeRgb.left(kAdobeRgb.size() / 2), 1, 2))},
+        {"a BMP's profile beyond the end of its file", bmpBeyondItsEnd},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QColor colour = shown(row.file);
+        EXPECT_TRUE(near(colour, stored)) << colour.name().toStdString();
+    }
+}
+
+}  // namespace
