@@ -14,6 +14,9 @@ struct ShowState {
     std::int32_t gShownCount = 0;  // ticks past the selection since the record was last cleared
     std::int32_t mCornerStep = 0;  // next corner of the rotation: 0 to 3
     std::int32_t mTextHasFocus = 0;
+    // Set while Drive1_Change falls back to the system drive, so that an unreadable system drive
+    // neither repeats the message nor falls back again: the lists then stay where they were.
+    bool mDriveFallingBack = false;
 };
 
 }  // namespace state
