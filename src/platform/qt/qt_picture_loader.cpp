@@ -11,6 +11,7 @@
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/picture_decoding.h"
+#include "platform/qt/picture_limits.h"
 
 namespace platform::qt {
 
