@@ -52,6 +52,7 @@ QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent)
 {
     surface().setGeometry(designRect(design));
     surface().reportClicksTo(Click, DblClick);
+    surface().reportKeysTo(KeyPress);
 }
 
 PictureSurface& QtPictureBox::surface() const

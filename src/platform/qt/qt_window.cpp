@@ -29,6 +29,7 @@ public:
         : image_(image), black_(black), onCloseRequest_(std::move(onCloseRequest))
     {
         reportClicksTo(window.Click, window.DblClick);
+        reportKeysTo(window.KeyPress);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
