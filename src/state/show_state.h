@@ -7,6 +7,7 @@
 
 namespace state {
 
+// Indexes and counts are 32-bit, so that a folder of more than 32767 pictures is shown to its end.
 struct ShowState {
     std::int32_t mPaused = 0;      // non-zero: a tick returns at once
     std::int32_t mFileIndex = 0;   // the entry of File1 the next sequential tick shows
