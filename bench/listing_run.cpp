@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "display/window_designs.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "measure.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
 #include "platform/qt/qt_ui.h"
 #include "runs.h"
 #include "wiring.h"
@@ -62,7 +62,7 @@ int runListing(const QString& folder)
         floor.push_back(millisecondsSince(start));
     }
 
-    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
     form.Me.show();

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "display/window_designs.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "measure.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
 #include "platform/qt/qt_ui.h"
 #include "runs.h"
 #include "wiring.h"
@@ -39,7 +39,7 @@ void idleUntil(Clock::time_point start, int milliseconds)
 
 int runShow(const QString& folder, const ShowMode& mode)
 {
-    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
     form.Me.show();

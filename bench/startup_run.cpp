@@ -5,9 +5,9 @@
 #include <QWidget>
 
 #include "display/window_designs.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "measure.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_window.h"
 #include "runs.h"
@@ -34,7 +34,7 @@ protected:
 
 int runStartup()
 {
-    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
     PaintSeen paint;

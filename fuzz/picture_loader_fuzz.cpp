@@ -13,13 +13,11 @@
 
 #include "platform/failure.h"
 #include "platform/qt/picture_decoding.h"
+#include "platform/qt/picture_limits.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
 namespace {
-
-// Pixels a loaded picture may have at most: the loader's limit of 256 MB at four bytes a pixel.
-constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
 // The inputs' folder, removed when the program ends.
 class InputFolder {
@@ -60,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!picture)
             std::abort();
         const QSize natural = picture->pixelSize();
-        if (natural.isEmpty() || static_cast<long long>(natural.width()) * natural.height() > kMaxPixels)
+        if (natural.isEmpty() || std::int64_t{natural.width()} * natural.height() > platform::qt::kMaxPicturePixels)
             std::abort();
         // As the display window paints it, shrunk or stretched.
         picture->image(QSize(7, 5));

@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "panel/form1.h"
+#include "form/form1.h"
 #include "platform/failure.h"
 #include "platform/qt/drives.h"
 #include "platform/qt/folder_listing.h"

@@ -8,8 +8,8 @@
 
 #include "command_line.h"
 #include "display/window_designs.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "platform/qt/qt_ui.h"
 #include "wiring.h"
 
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const std::optional<StartPlace> start = startPlaceFromCommandLine(app, argc, argv);
 
-    platform::qt::QtUi ui({panel::form1Design(), display::form2Design(), display::form3Design()});
+    platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
     if (start) {

@@ -5,12 +5,30 @@
 #include "display/pause_resume_stop.h"
 #include "display/show_running.h"
 #include "engine/slide_tick.h"
+#include "form/form1.h"
 #include "panel/browsing.h"
-#include "panel/form1.h"
 #include "panel/go.h"
 #include "panel/options.h"
 #include "panel/speed.h"
 #include "panel/startup_exit.h"
+
+namespace {
+
+using Handler = void (*)(Form1&);
+
+// On a picture surface Space is a click and Esc a double click.
+Handler keyHandler(platform::Key key, Handler click, Handler dblClick)
+{
+    switch (key) {
+    case platform::Key::Space:
+        return click;
+    case platform::Key::Escape:
+        return dblClick;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 void wireEvents(Form1& f)
 {
@@ -20,10 +38,18 @@ void wireEvents(Form1& f)
         updateShowRunning(f);
         panel::prepareGo(f);
     };
-    const auto on = [&f, after](platform::Event& event, void (*handler)(Form1&)) {
+    const auto on = [&f, after](platform::Event& event, Handler handler) {
         event.connect([&f, handler, after] {
             handler(f);
             after();
+        });
+    };
+    const auto onKeys = [&f, after](platform::KeyEvent& event, Handler click, Handler dblClick) {
+        event.connect([&f, click, dblClick, after](platform::Key key) {
+            if (const Handler handler = keyHandler(key, click, dblClick)) {
+                handler(f);
+                after();
+            }
         });
     };
 
@@ -52,7 +78,9 @@ void wireEvents(Form1& f)
 
     on(f.Picture1.Click, Picture1_Click);
     on(f.Picture1.DblClick, Picture1_DblClick);
+    onKeys(f.Picture1.KeyPress, Picture1_Click, Picture1_DblClick);
     on(f.Form2.Click, form2::Form_Click);
     on(f.Form2.DblClick, form2::Form_DblClick);
+    onKeys(f.Form2.KeyPress, form2::Form_Click, form2::Form_DblClick);
     on(f.Form3.Load, form3::Form_Load);
 }

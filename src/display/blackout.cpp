@@ -2,7 +2,7 @@
 // unloads it, so the next check measures the screen anew.
 #include "display/blackout.h"
 
-#include "panel/form1.h"
+#include "form/form1.h"
 
 void chkBlackOut_Click(Form1& f)
 {

@@ -5,19 +5,20 @@
 #include <algorithm>
 #include <string>
 
-#include "panel/form1.h"
-#include "panel/signed_text.h"
-#include "panel/visibility.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
+#include "form/signed_text.h"
+#include "form/visibility.h"
 
 namespace {
 
-constexpr float kPanelWidth = 8175;
-constexpr float kPanelHeight = 5535;
+using form::kPanelHeight;
+using form::kPanelWidth;
 
 std::string positionText(Form1& f)
 {
     const long long n = f.chkRandomPictures.value() != 0 ? f.state.gShownCount : f.File1.listIndex();
-    return "File " + panel::signedText(n) + " OF " + panel::signedText(f.File1.listCount());
+    return "File " + form::signedText(n) + " OF " + form::signedText(f.File1.listCount());
 }
 
 // Each dimension grows to the panel's design size on its own, and only when it is too small.
@@ -54,22 +55,17 @@ void keepPanelOnScreen(Form1& f)
 void Picture1_Click(Form1& f)
 {
     f.state.mPaused = f.state.mPaused == 0 ? 1 : 0;
-    panel::setVisible({&f.cmdExit, &f.Dir1, &f.Drive1, &f.File1, &f.cmdGo, &f.cmdResetRandomCycle, &f.Text1,
-                       &f.Label1, &f.Label2, &f.Label3, &f.chkRandomPictures, &f.HScroll1, &f.chkRandomize,
-                       &f.chkLowerRight, &f.chkUpperRight, &f.chkReSize, &f.chkBlackOut},
-                      false);
+    form::setVisible(form::hiddenByPictureClick(f), false);
 }
 
 void Picture1_DblClick(Form1& f)
 {
     f.cmdExit.setVisible(true);
     f.Text1.setText(positionText(f));
-    panel::setVisible({&f.Text1, &f.Dir1, &f.Drive1, &f.File1, &f.cmdGo, &f.cmdResetRandomCycle, &f.chkRandomize,
-                       &f.chkLowerRight, &f.chkReSize, &f.chkBlackOut},
-                      true);
+    form::setVisible(form::shownByStopFirst(f), true);
     ensurePanelSize(f);
     keepPanelOnScreen(f);
-    panel::setVisible({&f.Label1, &f.Label2, &f.Label3, &f.chkRandomPictures, &f.HScroll1, &f.chkUpperRight}, true);
+    form::setVisible(form::shownByStopThen(f), true);
     f.state.mPaused = 1;
 }
 
@@ -85,10 +81,8 @@ void Form_DblClick(Form1& f)
     f.Timer1.setEnabled(false);
     f.cmdExit.setVisible(true);
     f.Text1.setText(positionText(f));
-    panel::setVisible({&f.Text1, &f.Dir1, &f.Drive1, &f.File1, &f.cmdGo, &f.cmdResetRandomCycle, &f.chkRandomize,
-                       &f.chkLowerRight, &f.chkReSize, &f.chkBlackOut, &f.Label1, &f.Label2, &f.Label3,
-                       &f.chkRandomPictures, &f.HScroll1, &f.chkUpperRight},
-                      true);
+    form::setVisible(form::shownByStopFirst(f), true);
+    form::setVisible(form::shownByStopThen(f), true);
     ensurePanelSize(f);
     keepPanelOnScreen(f);
     f.Me.show();

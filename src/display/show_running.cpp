@@ -1,7 +1,7 @@
 // A show runs while ticks change the picture and the panel is away; paused or stopped, it does not.
 #include "display/show_running.h"
 
-#include "panel/form1.h"
+#include "form/form1.h"
 
 void updateShowRunning(Form1& f)
 {

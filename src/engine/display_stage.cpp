@@ -7,7 +7,7 @@
 
 #include "engine/checked.h"
 #include "engine/resume_next.h"
-#include "panel/form1.h"
+#include "form/form1.h"
 #include "platform/failure.h"
 
 namespace engine {

@@ -6,7 +6,7 @@
 
 #include "engine/resume_next.h"
 #include "engine/selection.h"
-#include "panel/form1.h"
+#include "form/form1.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 
 #include "engine/checked.h"
 #include "engine/resume_next.h"
-#include "panel/form1.h"
+#include "form/form1.h"
 
 namespace engine {
 
@@ -51,6 +51,7 @@ void place(Form1& f, ResumeNext& rn, Placement p)
 void wrapIndex(Form1& f, ResumeNext& rn)
 {
     state::ShowState& s = f.state;
+    // Below 0 or beyond the count too, not only at it: an index typed outside the list would never return.
     if (rn.test([&] { return s.mFileIndex < 0 || s.mFileIndex >= f.File1.listCount(); }))
         rn.step([&] { s.mFileIndex = 0; });
 }
@@ -64,6 +65,7 @@ void placeWindows(Form1& f, ResumeNext& rn)
         if (rn.test([&] { return s.mCornerStep == 4; }))
             rn.step([&] { s.mCornerStep = 0; });
     } else if (rn.test([&] { return f.chkLowerRight.value() != 0; })) {
+        // Names and captions cross: chkLowerRight is "Upper Left of screen", chkUpperRight "Lower Right".
         place(f, rn, {Anchor::Start, Anchor::Start});
     } else if (rn.test([&] { return f.chkUpperRight.value() != 0; })) {
         place(f, rn, {Anchor::End, Anchor::End});

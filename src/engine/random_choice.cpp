@@ -50,6 +50,7 @@ RandomChoice chooseAtRandom(Selection& list, platform::Random& rnd, state::ShowS
 
         std::string name;
         rn.step([&] { name = list.name(); });
+        // Whole names, letter case kept: "a.jpg" inside "banana.jpg" or "A.JPG" is another picture.
         if (!rn.test([&] { return s.mShownList.count(name) > 0; })) {
             rn.step([&] { s.mShownList.insert(name); });
             return RandomChoice::Chosen;

@@ -12,7 +12,7 @@
 #include "engine/placement.h"
 #include "engine/resume_next.h"
 #include "engine/selection.h"
-#include "panel/form1.h"
+#include "form/form1.h"
 
 void Timer1_Timer(Form1& f)
 {

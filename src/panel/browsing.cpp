@@ -5,7 +5,7 @@
 #include <exception>
 #include <optional>
 
-#include "panel/form1.h"
+#include "form/form1.h"
 #include "panel/number_reader.h"
 
 namespace {
@@ -22,9 +22,7 @@ void clearRandomCycle(Form1& f)
 
 void Drive1_Change(Form1& f)
 {
-    // Set while falling back to the system drive, so that an unreadable system drive neither
-    // repeats the message nor falls back again: the lists then stay where they were.
-    static bool fallingBack = false;
+    bool& fallingBack = f.state.mDriveFallingBack;
     try {
         f.Dir1.setPath(f.Drive1.drive());
     } catch (const std::exception& failure) {

@@ -8,8 +8,8 @@
 
 #include "engine/next_picture.h"
 #include "engine/slide_tick.h"
-#include "panel/form1.h"
-#include "panel/visibility.h"
+#include "form/form1.h"
+#include "form/visibility.h"
 
 namespace {
 
@@ -25,10 +25,7 @@ void startNewCycleWhenComplete(state::ShowState& s, int count)
 
 void cmdGo_Click(Form1& f)
 {
-    panel::setVisible({&f.Dir1, &f.Drive1, &f.File1, &f.cmdGo, &f.Text1, &f.cmdExit, &f.cmdResetRandomCycle,
-                       &f.Label1, &f.Label2, &f.Label3, &f.chkRandomPictures, &f.HScroll1, &f.chkRandomize,
-                       &f.chkLowerRight, &f.chkUpperRight, &f.chkReSize, &f.chkBlackOut},
-                      false);
+    form::setVisible(form::hiddenByGo(f), false);
     f.state.mPaused = 0;
     startNewCycleWhenComplete(f.state, f.File1.listCount());
     f.Timer1.setEnabled(true);

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "panel/form1.h"
+#include "form/form1.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Start-up holds the show back and centres the panel; Exit ends the program.
 #include "panel/startup_exit.h"
 
-#include "panel/form1.h"
+#include "form/form1.h"
 
 namespace form1 {
 

@@ -76,6 +76,7 @@ public:
     virtual void setHeight(Twips height) = 0;
     Event Click;
     Event DblClick;
+    KeyEvent KeyPress;
 };
 
 // The mounted file systems a person would call drives; "/" is the system drive.

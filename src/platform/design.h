@@ -41,6 +41,9 @@ struct WindowDesign {
     bool icon = false;
     bool black = false;  // a black background whatever the desktop's colour scheme
     std::vector<ControlDesign> controls = {};  // in creation order
+    // The face the window and its controls are laid out in; empty: the desktop's.
+    std::string fontName = {};
+    int fontPoints = 0;
 };
 
 }  // namespace platform

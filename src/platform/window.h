@@ -39,6 +39,7 @@ public:
     Event Load;
     Event Click;
     Event DblClick;
+    KeyEvent KeyPress;
 };
 
 }  // namespace platform

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "display/window_designs.h"
-#include "panel/form1_design.h"
+#include "form/form1_design.h"
 
 namespace fake {
 
@@ -30,7 +30,7 @@ std::string text(platform::Twips twips)
 
 FakeUi::FakeUi()
 {
-    for (const auto* design : {&panel::form1Design(), &display::form2Design(), &display::form3Design()}) {
+    for (const auto* design : {&form::form1Design(), &display::form2Design(), &display::form3Design()}) {
         auto window = std::make_unique<FakeWindow>(*design, journal, frontToBack_);
         frontToBack_.push_back(window.get());
         objects_[design->name] = std::move(window);

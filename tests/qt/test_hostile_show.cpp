@@ -24,9 +24,9 @@
 
 #include "display/window_designs.h"
 #include "engine/slide_tick.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "hostile_files.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
@@ -90,7 +90,7 @@ protected:
 
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
-    platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
     Form1 form{ui};
 };
 

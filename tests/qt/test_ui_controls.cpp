@@ -20,7 +20,7 @@
 
 #include "display/window_designs.h"
 #include "fake/fake_ui.h"
-#include "panel/form1_design.h"
+#include "form/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/folder_listing.h"
 #include "platform/qt/pixels.h"
@@ -105,7 +105,7 @@ struct QtDesk {
     }
 
     QTemporaryDir dir;
-    platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
     QWidget* form1 = dynamic_cast<platform::qt::QtWindow&>(ui.window("Form1")).widget();
 };
 
@@ -115,7 +115,7 @@ protected:
     Contract()
     {
         auto& ui = desk.ui;
-        for (const ControlDesign& c : panel::form1Design().controls)
+        for (const ControlDesign& c : form::form1Design().controls)
             if (c.kind == ControlKind::CheckBox)
                 note(ui.checkBox(c.name).Click, c.name);
         note(ui.commandButton("cmdResetRandomCycle").Click, "cmdResetRandomCycle");
@@ -197,7 +197,7 @@ TYPED_TEST(Contract, EveryClickInsideAControlIsTheControlsAndOnlyBareBackgroundI
 {
     std::string expected;
     for (const int value : {1, 0}) {
-        for (const ControlDesign& c : panel::form1Design().controls) {
+        for (const ControlDesign& c : form::form1Design().controls) {
             if (c.container != "Picture1")
                 continue;
             const Twips x = value == 1 ? c.left + c.width / 2 : c.left + c.width - 45;
@@ -244,7 +244,7 @@ protected:
 // A one-line caption too wide for its label, and only such a caption, is squeezed to fit.
 TEST_F(QtControls, EveryControlSitsInItsContainerAndItsOneLineCaptionFits)
 {
-    for (const auto& c : panel::form1Design().controls) {
+    for (const auto& c : form::form1Design().controls) {
         if (c.kind == ControlKind::Timer)
             continue;
         const QWidget* w = desk.widget(c.name.c_str());

@@ -1,5 +1,5 @@
-// The windows and the picture box on Qt: clicks, the persistent image, geometry and closing; then,
-// under the program's own handlers, the pointer that hides while the show runs and Space and Esc.
+// The windows and the picture box on Qt: clicks, keys, the persistent image, geometry and closing;
+// then, under the program's own handlers, the pointer that hides while the show runs.
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
@@ -14,8 +14,8 @@
 #include <string>
 
 #include "display/window_designs.h"
-#include "panel/form1.h"
-#include "panel/form1_design.h"
+#include "form/form1.h"
+#include "form/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
@@ -60,8 +60,10 @@ protected:
     {
         QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), QPoint(5, 5)));
     }
+    // As the window system delivers a key: to whatever holds the focus in the active window.
+    static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
-    QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
     std::string log;
 };
 
@@ -82,6 +84,36 @@ TEST_F(Surfaces, DoubleClickIsAClickThenADoubleClickWhileAReleaseOutsideIsNoClic
     QTest::mousePress(picture1(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(picture1(), Qt::LeftButton, {}, QPoint(-20, 5));
     EXPECT_EQ(log, "Click DblClick Click Form2.Click Form2.DblClick ");
+}
+
+// A surface reports the keys it holds the focus for, once for each press however long a key is
+// held; a key that a control on it lets pass is not the surface's.
+TEST_F(Surfaces, ASurfaceReportsTheKeysItReceivesOncePerPress)
+{
+    const auto logKeys = [this](const std::string& surface) {
+        return [this, surface](platform::Key key) {
+            log += surface + (key == platform::Key::Space ? ".Space " : ".Escape ");
+        };
+    };
+    ui.pictureBox("Picture1").KeyPress.connect(logKeys("Picture1"));
+    ui.window("Form1").KeyPress.connect(logKeys("Form1"));
+    ui.window("Form2").KeyPress.connect(logKeys("Form2"));
+    ui.window("Form1").show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
+    picture1()->setFocus();
+    key(widgetOf("Form1"), Qt::Key_Space);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(picture1(), &repeated);
+    key(widgetOf("Form1"), Qt::Key_A);
+    key(widgetOf("Form1"), Qt::Key_Escape);
+    widgetOf("Form1")->findChild<QWidget*>("chkBlackOut")->setFocus();
+    key(widgetOf("Form1"), Qt::Key_Escape);
+
+    ui.window("Form2").show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form2")));
+    key(widgetOf("Form2"), Qt::Key_Space);
+    key(widgetOf("Form2"), Qt::Key_Escape);
+    EXPECT_EQ(log, "Picture1.Space Picture1.Escape Form2.Space Form2.Escape ");
 }
 
 // Painted while still hidden, as on the first tick, and stretched to the rectangle. Twips round to
@@ -145,16 +177,13 @@ protected:
         form.Me.show();
     }
 
-    // As the window system delivers a key: to whatever holds the focus in the active window.
-    static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
     static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
 
     Form1 form{ui};
 };
 
-// Once the panel is gone the picture holds the focus, so that keys reach it. A held key repeats its
-// press; only the first one counts.
-TEST_F(ShowOnQt, WhileRunningThePointerHidesAndSpaceAndEscOnThePictureAreAClickAndADoubleClick)
+// Once the panel is gone the picture holds the focus, so that keys reach it.
+TEST_F(ShowOnQt, WhileRunningThePointerHidesOverThePictureAndComesBackWhenMovedOrPaused)
 {
     EXPECT_FALSE(pointerHidden(picture1()));
     ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
@@ -165,31 +194,9 @@ TEST_F(ShowOnQt, WhileRunningThePointerHidesAndSpaceAndEscOnThePictureAreAClickA
     EXPECT_FALSE(pointerHidden(picture1()));
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return pointerHidden(picture1()); }, 10000));
-    key(widgetOf("Form1"), Qt::Key_Space);
-    EXPECT_EQ(form.state.mPaused, 1);
+    form.Picture1.Click.raise();
     EXPECT_FALSE(pointerHidden(picture1()));
     EXPECT_FALSE(pointerHidden(widgetOf("Form1")));
-    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-    QApplication::sendEvent(picture1(), &repeated);
-    EXPECT_EQ(form.state.mPaused, 1);
-    key(widgetOf("Form1"), Qt::Key_Escape);
-    EXPECT_TRUE(form.cmdGo.visible());
-}
-
-TEST_F(ShowOnQt, SpaceAndEscOnTheDisplayWindowPauseAndStopIt)
-{
-    form.cmdGo.Click.raise();
-    form.Form2.show();
-    QWidget* form2 = widgetOf("Form2");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form2));
-    key(form2, Qt::Key_Space);
-    EXPECT_FALSE(form.Timer1.enabled());
-    key(form2, Qt::Key_Space);
-    EXPECT_TRUE(form.Timer1.enabled());
-    key(form2, Qt::Key_Escape);
-    EXPECT_FALSE(form.Timer1.enabled());
-    EXPECT_FALSE(form2->isVisible());
-    EXPECT_TRUE(form.cmdGo.visible());
 }
 
 }  // namespace

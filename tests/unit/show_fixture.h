@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "fake/fake_ui.h"
-#include "panel/form1.h"
+#include "form/form1.h"
 #include "wiring.h"
 
 class ShowTest : public ::testing::Test {

@@ -1,4 +1,4 @@
-// Clicks and double clicks on the two picture surfaces: pause, resume and stop.
+// Clicks, double clicks and keys on the two picture surfaces: pause, resume and stop.
 #include <string>
 #include <tuple>
 #include <vector>
@@ -33,6 +33,29 @@ TEST_F(PauseResumeStop, ClickOnThePictureHidesThePanelAndADoubleClickStopsRunnin
         expectPanel(true);
         f.cmdGo.Click.raise();
     }
+}
+
+TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClick)
+{
+    using platform::Key;
+    f.cmdGo.Click.raise();
+    f.Picture1.KeyPress.raise(Key::Space);
+    EXPECT_EQ(f.state.mPaused, 1);
+    expectPanel(false);
+    f.Picture1.KeyPress.raise(Key::Escape);
+    EXPECT_EQ(f.state.mPaused, 1);
+    expectPanel(true);
+
+    f.chkReSize.setValue(1);
+    f.cmdGo.Click.raise();
+    f.Form2.KeyPress.raise(Key::Space);
+    EXPECT_FALSE(f.Timer1.enabled());
+    f.Form2.KeyPress.raise(Key::Space);
+    EXPECT_TRUE(f.Timer1.enabled());
+    f.Form2.KeyPress.raise(Key::Escape);
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
+    expectPanel(true);
 }
 
 TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)

@@ -1,9 +1,10 @@
-// Input on a picture surface: clicks as the program counts them, Space and Esc, the resting pointer.
+// Input on a picture surface: clicks as the program counts them, the keys it names, the resting pointer.
 #include "platform/qt/click_surface.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
+#include <optional>
 #include <set>
 
 #include "platform/qt/raise.h"
@@ -21,6 +22,18 @@ std::set<ClickSurface*>& surfaces()
 }
 
 bool pointerHides = false;
+
+std::optional<Key> platformKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    default:
+        return std::nullopt;
+    }
+}
 
 }  // namespace
 
@@ -49,6 +62,11 @@ void ClickSurface::reportClicksTo(const Event& click, const Event& dblClick)
 {
     click_ = &click;
     dblClick_ = &dblClick;
+}
+
+void ClickSurface::reportKeysTo(const KeyEvent& keyPress)
+{
+    keyPress_ = &keyPress;
 }
 
 void ClickSurface::hidePointerWhenIdle(bool hide)
@@ -107,18 +125,14 @@ void ClickSurface::mouseMoveEvent(QMouseEvent* event)
 
 void ClickSurface::keyPressEvent(QKeyEvent* event)
 {
-    const Event* raised = nullptr;
-    if (event->key() == Qt::Key_Space)
-        raised = click_;
-    else if (event->key() == Qt::Key_Escape)
-        raised = dblClick_;
-    if (!raised || !receivesKeys()) {
+    const std::optional<Key> key = platformKey(event->key());
+    if (!key || !keyPress_ || !receivesKeys()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // A held key is one click, not a stream of pauses and resumes.
+    // A held key is one press, not a stream of them.
     if (!event->isAutoRepeat())
-        raiseFromQt(*raised);
+        raiseFromQt(*keyPress_, *key);
 }
 
 void ClickSurface::setWindowFlagInPlace(Qt::WindowType flag, bool on)

@@ -8,13 +8,14 @@
 
 namespace platform::qt {
 
-// Space on the surface is a click and Esc a double click. While a show runs, the pointer hides
-// over the surface when it rests.
+// Reports the keys the surface itself receives. While a show runs, the pointer hides over the
+// surface when it rests.
 class ClickSurface : public QWidget {
 public:
     explicit ClickSurface(QWidget* parent = nullptr);
     ~ClickSurface() override;
     void reportClicksTo(const Event& click, const Event& dblClick);
+    void reportKeysTo(const KeyEvent& keyPress);
 
     // On every surface at once: the pointer hides after resting a while, and shows when moved.
     static void hidePointerWhenIdle(bool hide);
@@ -35,6 +36,7 @@ private:
 
     const Event* click_ = nullptr;
     const Event* dblClick_ = nullptr;
+    const KeyEvent* keyPress_ = nullptr;
     bool pressed_ = false;
     bool endingDoubleClick_ = false;
     QTimer resting_;

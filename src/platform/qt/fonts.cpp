@@ -3,15 +3,17 @@
 // own pick otherwise, is wider and clips them.
 #include "platform/qt/fonts.h"
 
-#include <QFont>
+#include <QString>
 #include <QStringList>
 
 namespace platform::qt {
 
-void registerFontSubstitutes()
+QFont designFont(const std::string& face, int points)
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    const QString family = QString::fromStdString(face);
+    // Qt adds a stand-in the face already has no second time.
+    QFont::insertSubstitutions(family, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    return QFont(family, points);
 }
 
 }  // namespace platform::qt

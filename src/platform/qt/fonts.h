@@ -1,9 +1,12 @@
-// The faces that stand in for the one the panel was laid out in, where that one is missing.
+// The faces the designs name, with stand-ins where a named face is missing.
 #pragma once
+
+#include <QFont>
+#include <string>
 
 namespace platform::qt {
 
-// Safe to call more than once: a face already registered is not added again.
-void registerFontSubstitutes();
+// The named face at the given size; where the face is missing, a stand-in about as narrow.
+QFont designFont(const std::string& face, int points);
 
 }  // namespace platform::qt

@@ -11,11 +11,11 @@
 namespace platform::qt {
 
 // X11 keeps coordinates and sizes in 16 bits; anything beyond is a runaway value, not a layout.
-inline constexpr int kMaxPixels = 32767;
+inline constexpr int kMaxWindowSide = 32767;
 
 inline int checkedPixels(Twips twips)
 {
-    if (!std::isfinite(twips) || std::fabs(twips / kTwipsPerPixel) > kMaxPixels)
+    if (!std::isfinite(twips) || std::fabs(twips / kTwipsPerPixel) > kMaxWindowSide)
         throw Failure("position or size out of range");
     return toPixels(twips);
 }

@@ -5,6 +5,7 @@
 #include "platform/qt/colour_profiles.h"
 #include "platform/qt/exif_orientation.h"
 #include "platform/qt/jpeg_session.h"
+#include "platform/qt/picture_limits.h"
 #include "platform/qt/picture_memory.h"
 
 namespace platform::qt {
@@ -13,7 +14,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr long kWorkingMemoryBytes = long{kPictureMemoryLimitMb} * 1024 * 1024;
 // A decode only passed on to a smaller size reuses the scratch up to this size; a larger one is
 // rare enough to be freed at once rather than held.
 constexpr qsizetype kScratchLimitBytes = qsizetype{64} * 1024 * 1024;
@@ -40,7 +40,7 @@ void refuseCoefficientMemory(const jpeg_decompress_struct& info, const std::stri
         bytes += std::int64_t{component.width_in_blocks + component.h_samp_factor} *
                  (component.height_in_blocks + component.v_samp_factor) * DCTSIZE2 * 2;
     }
-    if (bytes > kWorkingMemoryBytes)
+    if (bytes > kPictureMemoryLimitBytes)
         throw Failure("picture too large: " + path);
 }
 
@@ -103,7 +103,7 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     const Clock::time_point start = Clock::now();
     const JpegSessionPtr session = newJpegSession(device);
     JpegSession& s = *session;
-    s.workingBytes = kWorkingMemoryBytes;
+    s.workingBytes = kPictureMemoryLimitBytes;
     s.cancelled = cancelled;
     s.maxScans = kMaxJpegScans;
     s.deadline = start + budgetFor(0);

@@ -20,12 +20,11 @@
 #include "platform/qt/embedded_profiles.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/jpeg_decoding.h"
+#include "platform/qt/picture_limits.h"
 
 namespace platform::qt {
 
 namespace {
-
-constexpr std::int64_t kMaxDecodedPixels = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024 / 4;
 
 // Reads fail once cancelled, so that the decoder gives up at its next read.
 class CancellableFile : public QFile {
@@ -167,8 +166,8 @@ QSize coverSize(QSize natural, QSize bound)
 
 void refuseBeyondLimits(QSize decoded, QSize drawn, const std::string& path)
 {
-    if (std::int64_t{decoded.width()} * decoded.height() > kMaxDecodedPixels || drawn.width() > kMaxPixels ||
-        drawn.height() > kMaxPixels)
+    if (std::int64_t{decoded.width()} * decoded.height() > kMaxPicturePixels || drawn.width() > kMaxWindowSide ||
+        drawn.height() > kMaxWindowSide)
         throw Failure("picture too large: " + path);
 }
 
@@ -191,7 +190,7 @@ bool bilinearSuffices(QSize from, QSize to)
 
 QImage resampled(const QImage& image, QSize size)
 {
-    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxDecodedPixels)
+    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPicturePixels)
         return {};
     if (image.size() == size)
         return image;

@@ -11,9 +11,6 @@
 
 namespace platform::qt {
 
-// A picture whose pixels would take more memory than this is refused, not allocated.
-inline constexpr int kPictureMemoryLimitMb = 256;
-
 // One version of one file: a file replaced or rewritten since differs in at least one field.
 struct FileStamp {
     std::uint64_t device = 0;

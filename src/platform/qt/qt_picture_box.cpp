@@ -52,6 +52,7 @@ QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent)
 {
     surface().setGeometry(designRect(design));
     surface().reportClicksTo(Click, DblClick);
+    surface().reportKeysTo(KeyPress);
 }
 
 PictureSurface& QtPictureBox::surface() const
@@ -72,7 +73,7 @@ void QtPictureBox::setPicture(PicturePtr picture)
         if (!shown)
             throw Failure("not a picture of this platform");
         const QSize size = shown->pixelSize();
-        if (size.isEmpty() || size.width() > kMaxPixels || size.height() > kMaxPixels)
+        if (size.isEmpty() || size.width() > kMaxWindowSide || size.height() > kMaxWindowSide)
             throw Failure("picture size out of range");
         if (!shown->drawable())
             throw Failure("picture cannot be drawn");

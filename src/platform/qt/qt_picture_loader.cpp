@@ -12,6 +12,7 @@
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/picture_decoding.h"
+#include "platform/qt/picture_limits.h"
 #include "platform/qt/screen_profile.h"
 
 namespace platform::qt {

@@ -1,20 +1,38 @@
 // Builds the windows and their controls from the designs and finds them by name and kind.
 #include "platform/qt/qt_ui.h"
 
-#include <QFont>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 
+#include "platform/clock_random.h"
 #include "platform/failure.h"
+#include "platform/qt/failure_log.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/idle_prefetch.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_lists.h"
 #include "platform/qt/qt_picture_box.h"
+#include "platform/qt/qt_picture_loader.h"
+#include "platform/qt/qt_session.h"
+#include "platform/qt/qt_system.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_window.h"
 
 namespace platform::qt {
+
+struct QtUi::Services {
+    explicit Services(std::function<void()> closeWindows) : program(std::move(closeWindows)) {}
+
+    QtScreen screen;
+    QtPictureLoader decoder;
+    IdlePrefetchLoader pictures{decoder};
+    QtMessageBox messageBox;
+    ClockRandom random;
+    QtProgram program;
+    QtSession session;
+    QtFailureLog failureLog;
+};
 
 namespace {
 
@@ -60,9 +78,8 @@ Built buildControl(const ControlDesign& design, QWidget* parent)
 
 }  // namespace
 
-QtUi::QtUi(const std::vector<WindowDesign>& designs) : program_([this] { closeWindows(); })
+QtUi::QtUi(const std::vector<WindowDesign>& designs) : services_(std::make_unique<Services>([this] { closeWindows(); }))
 {
-    registerFontSubstitutes();
     for (std::size_t i = 0; i < designs.size(); ++i) {
         const WindowDesign& design = designs[i];
         auto window = std::make_unique<QtWindow>(design, closeRequest(design, i == 0));
@@ -91,7 +108,7 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
         Built built = buildControl(c, container->second);
         built.widget->setObjectName(QString::fromStdString(c.name));
         if (c.fontPoints > 0)
-            built.widget->setFont(QFont(QString::fromStdString(c.fontName), c.fontPoints));
+            built.widget->setFont(designFont(c.fontName, c.fontPoints));
         if (c.tabIndex >= 0 && built.widget->focusPolicy() != Qt::NoFocus)
             focusOrder.emplace_back(c.tabIndex, built.widget);
         // A picture box is the ground the panel is laid on: the controls beside it stand in front.
@@ -118,7 +135,7 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
 std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)
 {
     if (mainWindow)
-        return [this] { program_.end(); };
+        return [this] { services_->program.end(); };
     // A black backdrop holds nothing worth keeping; any other window keeps its image for later.
     if (design.black)
         return [this, name = design.name] { windows_.at(name)->unload(); };
@@ -206,37 +223,37 @@ FileList& QtUi::fileList(const std::string& name)
 
 Screen& QtUi::screen()
 {
-    return screen_;
+    return services_->screen;
 }
 
 PictureLoader& QtUi::pictures()
 {
-    return pictures_;
+    return services_->pictures;
 }
 
 MessageBox& QtUi::messageBox()
 {
-    return messageBox_;
+    return services_->messageBox;
 }
 
 Random& QtUi::random()
 {
-    return random_;
+    return services_->random;
 }
 
 Program& QtUi::program()
 {
-    return program_;
+    return services_->program;
 }
 
 Session& QtUi::session()
 {
-    return session_;
+    return services_->session;
 }
 
 FailureLog& QtUi::failureLog()
 {
-    return failureLog_;
+    return services_->failureLog;
 }
 
 }  // namespace platform::qt

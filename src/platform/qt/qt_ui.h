@@ -7,13 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock_random.h"
 #include "platform/design.h"
-#include "platform/qt/failure_log.h"
-#include "platform/qt/idle_prefetch.h"
-#include "platform/qt/qt_picture_loader.h"
-#include "platform/qt/qt_session.h"
-#include "platform/qt/qt_system.h"
 #include "platform/ui.h"
 
 namespace platform::qt {
@@ -60,14 +54,9 @@ private:
     std::map<std::string, std::unique_ptr<QtTimer>> timers_;
     // Declared after the controls, so the widgets go before the objects whose events they raise.
     std::map<std::string, std::unique_ptr<QtWindow>> windows_;
-    QtScreen screen_;
-    QtPictureLoader decoder_;
-    IdlePrefetchLoader pictures_{decoder_};
-    QtMessageBox messageBox_;
-    ClockRandom random_;
-    QtProgram program_;
-    QtSession session_;
-    QtFailureLog failureLog_;
+    // The desktop's services, behind a pointer so that includers need none of their headers.
+    struct Services;
+    std::unique_ptr<Services> services_;
 };
 
 }  // namespace platform::qt

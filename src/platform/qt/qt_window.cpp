@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFont>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
@@ -15,19 +14,14 @@
 #include "platform/failure.h"
 #include "platform/qt/backdrop.h"
 #include "platform/qt/click_surface.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/icon.h"
+#include "platform/qt/picture_limits.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/raise.h"
 
 namespace platform::qt {
-
-namespace {
-
-// 64 million pixels (256 MB) at most: anything larger is a runaway size, not a picture.
-constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
-
-}  // namespace
 
 class WindowSurface : public ClickSurface {
 public:
@@ -35,6 +29,7 @@ public:
         : image_(image), black_(black), onCloseRequest_(std::move(onCloseRequest))
     {
         reportClicksTo(window.Click, window.DblClick);
+        reportKeysTo(window.KeyPress);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -105,8 +100,8 @@ WindowSurface& QtWindow::createSurface() const
         surface_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         surface_->setObjectName(QString::fromStdString(design_.name));
         surface_->setWindowTitle(QString::fromStdString(design_.caption));
-        // The small face the panel was laid out for; where it is missing Qt takes a near one.
-        surface_->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        if (design_.fontPoints > 0)
+            surface_->setFont(designFont(design_.fontName, design_.fontPoints));
         if (design_.icon)
             surface_->setWindowIcon(pixoraIcon());
         surface_->resize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
@@ -251,7 +246,7 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
     const int windowHeight = static_cast<int>(std::ceil(s.height() * ratio));
     const QSize needed(std::max({image_.width(), windowWidth, target.right() + 1}),
                        std::max({image_.height(), windowHeight, target.bottom() + 1}));
-    if (static_cast<qint64>(needed.width()) * needed.height() > kMaxImagePixels)
+    if (static_cast<qint64>(needed.width()) * needed.height() > kMaxPicturePixels)
         throw Failure("painting too large");
     // Grown and painted pixel for pixel; the ratio comes back for drawing, also after a failure.
     image_.setDevicePixelRatio(1);

@@ -9,10 +9,11 @@
 
 namespace platform::qt {
 
-inline void raiseFromQt(const Event& event)
+template <typename... Args>
+void raiseFromQt(const Notification<Args...>& event, Args... args)
 {
     try {
-        event.raise();
+        event.raise(args...);
     } catch (const std::exception& failure) {
         passOver("event handler", failure.what());
     }

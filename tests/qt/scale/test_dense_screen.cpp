@@ -14,7 +14,7 @@
 #include <string>
 
 #include "display/window_designs.h"
-#include "panel/form1_design.h"
+#include "form/form1_design.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/qt/qt_ui.h"
@@ -55,13 +55,13 @@ protected:
         return image.copy(QRect(QPoint(), size));
     }
 
-    platform::qt::QtUi ui{{panel::form1Design(), display::form2Design(), display::form3Design()}};
+    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
 };
 
 TEST_F(DenseScreen, PanelControlsStandWhereDesigned)
 {
     ui.window("Form1").show();
-    for (const auto& c : panel::form1Design().controls) {
+    for (const auto& c : form::form1Design().controls) {
         if (c.kind == ControlKind::Timer)
             continue;
         const QWidget* w = widgetOf("Form1")->findChild<QWidget*>(QString::fromStdString(c.name));

@@ -1,14 +1,17 @@
 // The main window's design values, in the controls' creation order.
-#include "panel/form1_design.h"
+#include "form/form1_design.h"
 
 #include <string>
 
-namespace panel {
+namespace form {
 
 namespace {
 
 using platform::ControlDesign;
 using platform::ControlKind;
+
+// The small face the panel was laid out in, and the large one of Go.
+const std::string kFace = "MS Sans Serif";
 
 const std::string kInstructions =
     "Instructions: Use the Drive, Directory, and File List boxes to locate the files that you "
@@ -19,6 +22,8 @@ const std::string kInstructions =
 platform::WindowDesign makeDesign()
 {
     platform::WindowDesign w{"Form1", "Pixora By Tavren", 8190, 5565, true, false};
+    w.fontName = kFace;
+    w.fontPoints = 8;
 
     ControlDesign speedBar{"HScroll1", ControlKind::ScrollBar, "Form1", 240, 4440, 4335, 255, 7};
     speedBar.value = 5000;
@@ -28,7 +33,7 @@ platform::WindowDesign makeDesign()
     speedBar.largeChange = 1000;
 
     ControlDesign go{"cmdGo", ControlKind::CommandButton, "Form1", 240, 1800, 2175, 855, 6, "Go"};
-    go.fontName = "MS Sans Serif";
+    go.fontName = kFace;
     go.fontPoints = 18;
 
     ControlDesign timer{"Timer1", ControlKind::Timer, "Form1"};
@@ -43,7 +48,7 @@ platform::WindowDesign makeDesign()
         {"File1", ControlKind::FileList, "Form1", 5040, 1320, 2775, 2625, 2, "*.bmp;*.jpg;*.gif"},
         {"cmdExit", ControlKind::CommandButton, "Form1", 240, 240, 1935, 495, 1, "E&xit"},
         timer,
-        {"Picture1", ControlKind::PictureBox, "Form1", 0, 0, 8175, 5535, 0},
+        {"Picture1", ControlKind::PictureBox, "Form1", 0, 0, kPanelWidth, kPanelHeight, 0},
         {"cmdResetRandomCycle", ControlKind::CommandButton, "Picture1", 240, 3360, 2175, 375, 17,
          "Reset Random Cycle"},
         {"chkRandomPictures", ControlKind::CheckBox, "Picture1", 240, 3000, 2295, 255, 16,
@@ -74,4 +79,4 @@ const platform::WindowDesign& form1Design()
     return design;
 }
 
-}  // namespace panel
+}  // namespace form

@@ -1,5 +1,5 @@
 // Binds the main window's members to the platform's windows and controls by name.
-#include "panel/form1.h"
+#include "form/form1.h"
 
 Form1::Form1(platform::Ui& ui)
     : Me(ui.window("Form1")),

@@ -3,11 +3,11 @@
 
 #include <string>
 
-namespace panel {
+namespace form {
 
 inline std::string signedText(long long value)
 {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-}  // namespace panel
+}  // namespace form
