@@ -38,6 +38,15 @@ struct DecodedFile {
     FileStamp stamp;
 };
 
+struct PictureHeader {
+    QSize natural;  // after the EXIF orientation; invalid when the header does not tell
+    std::int64_t fileBytes = 0;
+};
+
+// What the header of the regular file at path tells, read without decoding any pixels; throws
+// Failure for anything but a regular file.
+PictureHeader readHeader(const std::string& path);
+
 // Decodes a regular file by content with its EXIF orientation applied, covering the picture fitted
 // into bound (an empty bound decodes the full picture). Throws Failure when the file cannot be
 // read or decoded, is larger than the pixel limit, or when cancelled is set before it is done.

@@ -35,10 +35,17 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
+    // The picture shown until now is still held while the next is decoded; if both do not fit, its
+    // pixels go first, and come back from its file should it be drawn again.
+    const auto makeRoom = [this] {
+        if (const std::shared_ptr<const DecodedPicture> last = lastLoaded_.lock())
+            last->release();
+    };
     // A decode made ahead is of the file as it was then; one replaced since is decoded again.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound);
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom);
     if (picture->stamp() != stampOf(path))
-        picture = worker_.decode(path, bound);
+        picture = worker_.decode(path, bound, makeRoom);
+    lastLoaded_ = picture;
     return picture;
 }
 

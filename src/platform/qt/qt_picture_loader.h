@@ -1,6 +1,7 @@
 // Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/picture.h"
@@ -10,7 +11,8 @@ namespace platform::qt {
 
 // Decodes by content, not by name, with the EXIF orientation applied, whole or, for a fitted picture,
 // at the smallest size that covers it fitted into the primary screen; refuses anything but a regular file and any
-// picture whose pixels would need more memory than a set limit.
+// picture whose pixels would need more memory than a set limit. A picture that would not fit the
+// memory budget beside the one loaded before is decoded once that one's pixels are given back.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
@@ -19,6 +21,7 @@ public:
 
 private:
     DecodeWorker worker_;
+    std::weak_ptr<const DecodedPicture> lastLoaded_;
 };
 
 }  // namespace platform::qt

@@ -214,6 +214,7 @@ void QtWindow::unload()
         return;
     loaded_ = false;
     image_ = QImage();
+    imageCharge_ = BudgetCharge();
     surface_->hide();
     if (hostsControls_)
         return;
@@ -230,8 +231,10 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         throw Failure("not a picture of this platform");
     // Painted in device pixels, so that a picture at its own size stays crisp on a dense screen.
     const qreal ratio = s.devicePixelRatioF();
-    if (ratio != image_.devicePixelRatio())
+    if (ratio != image_.devicePixelRatio()) {
         image_ = QImage();
+        imageCharge_ = BudgetCharge();
+    }
     const auto device = [ratio](Twips twips) { return static_cast<Twips>(twips * ratio); };
     const QRect target(checkedPixels(device(x)), checkedPixels(device(y)), checkedExtent(device(width)),
                        checkedExtent(device(height)));
@@ -253,6 +256,7 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         grown.fill(s.background());
         QPainter(&grown).drawImage(0, 0, image_);
         image_ = std::move(grown);
+        imageCharge_ = BudgetCharge(image_.sizeInBytes());
     }
     QPainter painter(&image_);
     if (!qtPicture->draw(painter, target))

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/design.h"
+#include "platform/qt/decode_budget.h"
 #include "platform/window.h"
 
 class QWidget;
@@ -62,6 +63,7 @@ private:
     mutable bool loaded_ = false;
     // What the window has had painted on it, in device pixels at the window's device pixel ratio.
     QImage image_;
+    BudgetCharge imageCharge_;
     bool hostsControls_ = false;
 };
 
