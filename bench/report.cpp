@@ -141,6 +141,39 @@ void checkTickTargets(const std::vector<KindResults>& kinds)
     }
 }
 
+// Peak resident memory over the hostile and the camera folders, both orders, both fit modes.
+void reportMemory(const QString& root, const QProcessEnvironment& environment, Report& out)
+{
+    // A 24-megapixel photo at its own size: the one shown, the one ahead and the window drawing it.
+    constexpr double kOwnSizeAllowanceMb = 3 * 6000.0 * 4000 * 4 / (1024 * 1024);
+    std::printf("\nPeak resident memory, MB, of three cycles and a stop (the panel alone before it):\n");
+    for (const bool hostile : {true, false}) {
+        const char* folder = hostile ? "hostile" : "camera";
+        for (const bool fit : {true, false}) {
+            for (const bool random : {false, true}) {
+                const Figures run = runMeasurement({"memory", hostile ? hostileFolder(root) : cameraFolder(root),
+                                                    fit ? "fit" : "own", random ? "random" : "list"},
+                                                   environment);
+                out.measured(!run.empty());
+                const double peak = run.count("peak_rss_mb") ? run.at("peak_rss_mb") : 0;
+                const double panel = run.count("rss_panel_mb") ? run.at("rss_panel_mb") : 0;
+                const std::string what = format("%s folder, %s, %s order: peak %.1f MB (panel %.1f MB)", folder,
+                                                fit ? "fitted" : "own size", random ? "random" : "list", peak, panel);
+                if (hostile)
+                    target(what + " <= 400 MB", peak <= 400);
+                else if (fit)
+                    target(what + " <= 150 MB", peak <= 150);
+                else
+                    target(format("%s, above the panel <= shown + ahead + window %.0f MB", what.c_str(),
+                                  kOwnSizeAllowanceMb),
+                           peak - panel <= kOwnSizeAllowanceMb);
+                out.figure(format("memory_%s_%s_%s_peak_rss", folder, fit ? "fit" : "own", random ? "random" : "seq"),
+                           peak, "MB");
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int report(const QString& root)
@@ -205,6 +238,7 @@ int report(const QString& root)
                       listing["listing_floor_ms"]),
                listing["listing_ms"] <= 3 * listing["listing_floor_ms"] && listing["listing_ms"] < 60);
     target(format("start-up %.1f ms < 300 ms", startupMs), startupMs < 300);
+    reportMemory(root, environment, out);
     out.printFigures();
     return out.complete() ? 0 : 1;
 }
