@@ -15,6 +15,10 @@ namespace {
 // How long an ending worker is given to notice its decode was cancelled before it is left behind.
 constexpr std::chrono::milliseconds kStopGrace(250);
 
+// A decode under way holds more than its result: a progressive JPEG keeps every coefficient of the
+// picture, a reduced one the picture at the nearest scale. A decode ahead leaves room for as much.
+constexpr std::int64_t kWorkingMemoryFactor = 2;
+
 }  // namespace
 
 // Owned with the thread, so that a thread left to end on its own never outlives what it works on.
@@ -159,7 +163,7 @@ void DecodeWorker::Shared::run()
         std::exception_ptr failure;
         try {
             // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
-            if (!ahead || fitsBudget(planDecode(path, bound).bytes))
+            if (!ahead || fitsBudget(kWorkingMemoryFactor * planDecode(path, bound).bytes))
                 picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch));
         } catch (...) {
             failure = std::current_exception();
