@@ -54,11 +54,12 @@ int runMemory(const QString& folder, bool fit, bool random)
         }
         QCoreApplication::processEvents();
     }
+    printFigure("peak_show_rss_mb", statusMegabytes("VmHWM"));
     if (form.state.mPaused == 0)
         (form.Form2.visible() ? form.Form2.DblClick : form.Picture1.DblClick).raise();
     // Time for the picture box's whole picture to arrive and be drawn.
     idle(3000);
-    printFigure("peak_rss_mb", statusMegabytes("VmHWM"));
+    printFigure("peak_stopped_rss_mb", statusMegabytes("VmHWM"));
     return 0;
 }
 

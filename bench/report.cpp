@@ -144,9 +144,11 @@ void checkTickTargets(const std::vector<KindResults>& kinds)
 // Peak resident memory over the hostile and the camera folders, both orders, both fit modes.
 void reportMemory(const QString& root, const QProcessEnvironment& environment, Report& out)
 {
-    // A 24-megapixel photo at its own size: the one shown, the one ahead and the window drawing it.
-    constexpr double kOwnSizeAllowanceMb = 3 * 6000.0 * 4000 * 4 / (1024 * 1024);
-    std::printf("\nPeak resident memory, MB, of three cycles and a stop (the panel alone before it):\n");
+    // 24-megapixel photos at their own size: the one shown, the one ahead and the screen's worth of
+    // window drawing it.
+    constexpr double kOwnSizeAllowanceMb = (2 * 6000.0 * 4000 + 1920 * 1080) * 4 / (1024 * 1024);
+    std::printf("\nPeak resident memory, MB, of three cycles (the panel alone before them, and the peak once\n"
+                "stopped, with the panel's picture box drawing the last picture whole):\n");
     for (const bool hostile : {true, false}) {
         const char* folder = hostile ? "hostile" : "camera";
         for (const bool fit : {true, false}) {
@@ -155,10 +157,13 @@ void reportMemory(const QString& root, const QProcessEnvironment& environment, R
                                                     fit ? "fit" : "own", random ? "random" : "list"},
                                                    environment);
                 out.measured(!run.empty());
-                const double peak = run.count("peak_rss_mb") ? run.at("peak_rss_mb") : 0;
-                const double panel = run.count("rss_panel_mb") ? run.at("rss_panel_mb") : 0;
-                const std::string what = format("%s folder, %s, %s order: peak %.1f MB (panel %.1f MB)", folder,
-                                                fit ? "fitted" : "own size", random ? "random" : "list", peak, panel);
+                const auto figure = [&run](const char* name) { return run.count(name) ? run.at(name) : 0.0; };
+                const double peak = figure("peak_show_rss_mb");
+                const double panel = figure("rss_panel_mb");
+                const std::string what =
+                    format("%s folder, %s, %s order: peak %.1f MB (panel %.1f, stopped %.1f)", folder,
+                           fit ? "fitted" : "own size", random ? "random" : "list", peak, panel,
+                           figure("peak_stopped_rss_mb"));
                 if (hostile)
                     target(what + " <= 400 MB", peak <= 400);
                 else if (fit)
@@ -167,8 +172,10 @@ void reportMemory(const QString& root, const QProcessEnvironment& environment, R
                     target(format("%s, above the panel <= shown + ahead + window %.0f MB", what.c_str(),
                                   kOwnSizeAllowanceMb),
                            peak - panel <= kOwnSizeAllowanceMb);
-                out.figure(format("memory_%s_%s_%s_peak_rss", folder, fit ? "fit" : "own", random ? "random" : "seq"),
-                           peak, "MB");
+                const std::string name =
+                    format("memory_%s_%s_%s_", folder, fit ? "fit" : "own", random ? "random" : "seq");
+                out.figure(name + "peak_rss", peak, "MB");
+                out.figure(name + "stopped_peak_rss", figure("peak_stopped_rss_mb"), "MB");
             }
         }
     }
