@@ -203,7 +203,6 @@ struct ScriptedDecode {
     bool cancelled = false;
     bool released = false;
     bool returned = false;
-    int calls = 0;
 
     template <typename Predicate>
     bool waitFor(Predicate predicate)
@@ -229,7 +228,9 @@ platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode
             const std::lock_guard lock(script->mutex);
             return script->released;
         };
-        while (!(heedsCancel && cancelled->load()) && !released())
+        // Ends by itself after a minute at most, so that a worker waiting on it fails rather than hangs.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (!(heedsCancel && cancelled->load()) && !released() && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (cancelled->load())
             script->note(&ScriptedDecode::cancelled);
