@@ -83,8 +83,7 @@ void DecodeWorker::request(const std::string& path, QSize bound)
     lock.unlock();
     dropped.reset();
     lock.lock();
-    if (!worker_.joinable())
-        worker_ = std::thread([shared = shared_] { shared->run(); });
+    startLocked();
     shared_->queueLocked(path, bound, true);
 }
 
@@ -101,8 +100,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
         if (makeRoom && !fitsBudget(plan.bytes))
             makeRoom();
         lock.lock();
-        if (!worker_.joinable())
-            worker_ = std::thread([shared = shared_] { shared->run(); });
+        startLocked();
         shared_->queueLocked(path, bound, false);
     }
     // Waiting for a decode under way still costs less than starting another.
@@ -122,6 +120,13 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     if (error)
         std::rethrow_exception(error);
     throw Failure("cannot decode " + path);
+}
+
+void DecodeWorker::startLocked()
+{
+    // Started before anything is asked for, so that a thread that cannot start leaves no request behind.
+    if (!worker_.joinable())
+        worker_ = std::thread([shared = shared_] { shared->run(); });
 }
 
 std::shared_ptr<const DecodedPicture> DecodeWorker::Shared::dropLocked()

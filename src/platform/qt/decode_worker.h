@@ -47,6 +47,8 @@ public:
 private:
     struct Shared;
 
+    void startLocked();
+
     std::shared_ptr<Shared> shared_;
     std::thread worker_;
 };
