@@ -35,6 +35,8 @@ int measure(const QStringList& arguments)
     const QString& what = arguments.value(1);
     if (what == "show" && arguments.size() == 4 && modeNamed(arguments[3]))
         return bench::runShow(arguments[2], *modeNamed(arguments[3]));
+    if (what == "memory" && arguments.size() == 5)
+        return bench::runMemory(arguments[2], arguments[3] == "fit", arguments[4] == "random");
     if (what == "floor")
         return bench::runDecodeFloor(arguments.mid(2));
     if (what == "listing" && arguments.size() == 3)

@@ -169,6 +169,46 @@ void checkTickTargets(const std::vector<KindResults>& kinds)
     }
 }
 
+// Peak resident memory over the hostile and the camera folders, both orders, both fit modes.
+void reportMemory(const QString& root, const QProcessEnvironment& environment, Report& out)
+{
+    // 24-megapixel photos at their own size: the one shown, the one ahead and the screen's worth of
+    // window drawing it.
+    constexpr double kOwnSizeAllowanceMb = (2 * 6000.0 * 4000 + 1920 * 1080) * 4 / (1024 * 1024);
+    std::printf("\nPeak resident memory, MB, of three cycles (the panel alone before them, and the peak once\n"
+                "stopped, with the panel's picture box drawing the last picture whole):\n");
+    for (const bool hostile : {true, false}) {
+        const char* folder = hostile ? "hostile" : "camera";
+        for (const bool fit : {true, false}) {
+            for (const bool random : {false, true}) {
+                const Figures run = runMeasurement({"memory", hostile ? hostileFolder(root) : cameraFolder(root),
+                                                    fit ? "fit" : "own", random ? "random" : "list"},
+                                                   environment);
+                out.measured(!run.empty());
+                const auto figure = [&run](const char* name) { return run.count(name) ? run.at(name) : 0.0; };
+                const double peak = figure("peak_show_rss_mb");
+                const double panel = figure("rss_panel_mb");
+                const std::string what =
+                    format("%s folder, %s, %s order: peak %.1f MB (panel %.1f, stopped %.1f)", folder,
+                           fit ? "fitted" : "own size", random ? "random" : "list", peak, panel,
+                           figure("peak_stopped_rss_mb"));
+                if (hostile)
+                    target(what + " <= 400 MB", peak <= 400);
+                else if (fit)
+                    target(what + " <= 150 MB", peak <= 150);
+                else
+                    target(format("%s, above the panel <= shown + ahead + window %.0f MB", what.c_str(),
+                                  kOwnSizeAllowanceMb),
+                           peak - panel <= kOwnSizeAllowanceMb);
+                const std::string name =
+                    format("memory_%s_%s_%s_", folder, fit ? "fit" : "own", random ? "random" : "seq");
+                out.figure(name + "peak_rss", peak, "MB");
+                out.figure(name + "stopped_peak_rss", figure("peak_stopped_rss_mb"), "MB");
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int report(const QString& root)
@@ -235,6 +275,7 @@ int report(const QString& root)
                       listing["listing_floor_ms"]),
                listing["listing_ms"] <= 3 * listing["listing_floor_ms"] && listing["listing_ms"] < 60);
     target(format("start-up %.1f ms < 300 ms", startupMs), startupMs < 300);
+    reportMemory(root, environment, out);
     out.printFigures();
     return out.complete() ? 0 : 1;
 }

@@ -26,6 +26,10 @@ inline constexpr ShowMode kMemoryShow = {"memory", true, false, false, 200};
 // Ticks the real handlers on the Qt platform over the folder; emits tick and memory figures.
 int runShow(const QString& folder, const ShowMode& mode);
 
+// Shows the folder through three cycles, back to back, and stops; emits the panel's resident memory
+// before and the peak.
+int runMemory(const QString& folder, bool fit, bool random);
+
 // Decodes each file whole and nothing more, with libjpeg-turbo alone for JPEG and Qt's reader
 // otherwise: the floor the show is measured against. For JPEG also the program's own decode, whole
 // and fitted, and libjpeg-turbo at the fitted decode's scale.

@@ -16,6 +16,7 @@
 #include <QImageWriter>
 
 #include "gif_writer.h"
+#include "hostile_files.h"
 
 namespace bench {
 
@@ -112,7 +113,52 @@ bool makeBigFolder(const QString& folder)
     return true;
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool makeHostileFolder(const QString& root, const QString& folder)
+{
+    QDir().mkpath(folder);
+    bool made = QFile::link(distinctPath(root, kKinds[0], 0), folder + "/01 good.jpg") &&
+                writeFile(folder + "/02 claims 8000 x 8000.jpg", hostile::claimingJpeg(8000, 8000)) &&
+                writeFile(folder + "/04 claims 65500 x 1024.jpg", hostile::claimingJpeg(65500, 1024)) &&
+                writeFile(folder + "/05 scan bomb.jpg", hostile::scanBomb(QSize(4096, 4096), 3000)) &&
+                QFile::link(distinctPath(root, kKinds[0], 1), folder + "/07 good.jpg");
+    for (const char* name : {"/03 photo 8000 x 8000.jpg", "/06 photo 8000 x 8000.jpg", "/08 photo 8000 x 8000.jpg"}) {
+        QImageWriter writer(folder + name, "jpeg");
+        writer.setQuality(90);
+        made = made && writer.write(photoLike(8000, 8000, static_cast<std::uint32_t>(name[2])));
+    }
+    for (const hostile::Entry& entry : hostile::entries())
+        made = made && writeFile(folder + "/10 " + QString::fromStdString(entry.name), entry.bytes);
+    return made;
+}
+
+bool makeCameraFolder(const QString& root, const QString& folder)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < 12; ++i) {
+        const QString link = QStringLiteral("%1/IMG_%2.JPG").arg(folder).arg(i, 4, 10, QChar('0'));
+        if (!QFile::link(distinctPath(root, kKinds[i % 2 ? 1 : 2], i / 2 % kDistinctPictures), link))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+QString hostileFolder(const QString& root)
+{
+    return root + "/hostile";
+}
+
+QString cameraFolder(const QString& root)
+{
+    return root + "/camera";
+}
 
 QString showFolder(const QString& root, const PictureKind& kind)
 {
@@ -155,7 +201,8 @@ bool makeTestPictures(const QString& root)
                 return false;
         }
     }
-    if (!makeBigFolder(bigFolder(root)))
+    if (!makeBigFolder(bigFolder(root)) || !makeHostileFolder(root, hostileFolder(root)) ||
+        !makeCameraFolder(root, cameraFolder(root)))
         return false;
     QFile mark(root + '/' + kCompleteMark);
     return mark.open(QIODevice::WriteOnly);

@@ -37,6 +37,13 @@ QString showFolder(const QString& root, const PictureKind& kind);
 // The kind's distinct picture files.
 QStringList distinctPictures(const QString& root, const PictureKind& kind);
 
+// Hostile files among good pictures: headers claiming far more pixels than their bytes hold, a
+// frame wider than any window, a scan bomb, awkward small files and real 8000 x 8000 photos.
+QString hostileFolder(const QString& root);
+
+// Camera photos of 24 and 12 megapixels in turn.
+QString cameraFolder(const QString& root);
+
 // A folder of 20,000 empty entries: 19,000 pictures in mixed-case names and 1,000 other files.
 QString bigFolder(const QString& root);
 

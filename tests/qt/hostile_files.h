@@ -5,12 +5,14 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QSize>
 
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hostile {
@@ -52,6 +54,36 @@ inline QByteArray claiming(QByteArray file, std::int64_t width, std::int64_t hei
             file[at + bytes + i] = static_cast<char>(height >> (8 * i));
         }
     return file;
+}
+
+// A small JPEG whose frame header claims width x height: a few hundred bytes that would decode to
+// that many pixels of filler.
+inline QByteArray claimingJpeg(int width, int height)
+{
+    QByteArray file = solid(QSize(16, 16), Qt::gray, "JPEG");
+    const int frame = static_cast<int>(file.indexOf("\xff\xc0"));
+    for (const auto& [at, value] : {std::pair{frame + 5, height}, std::pair{frame + 7, width}}) {
+        file[at] = static_cast<char>(value >> 8);
+        file[at + 1] = static_cast<char>(value);
+    }
+    return file;
+}
+
+// A progressive JPEG of size whose last scan comes again `repeats` times: each repetition costs the
+// decoder a pass over every block, though the file grows by a few bytes only.
+inline QByteArray scanBomb(QSize size, int repeats)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    const QByteArray file = buffer.data();
+    const int lastScan = static_cast<int>(file.lastIndexOf("\xff\xda"));
+    const int end = static_cast<int>(file.lastIndexOf("\xff\xd9"));
+    return file.left(end) + file.mid(lastScan, end - lastScan).repeated(repeats) + file.mid(end);
 }
 
 inline QByteArray noise(int size)

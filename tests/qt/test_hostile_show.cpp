@@ -1,13 +1,13 @@
 // The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand:
 // awkward pictures and entries that are no files, the reason a picture was skipped, a folder of fifty
-// thousand entries, and the memory a long show holds.
-#if !defined(__SANITIZE_ADDRESS__)
-#include <malloc.h>
-#endif
+// thousand entries, and decodes that run long, claim too much or arrive late.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -15,11 +15,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "display/window_designs.h"
@@ -27,14 +33,15 @@
 #include "form/form1.h"
 #include "form/form1_design.h"
 #include "hostile_files.h"
+#include "platform/failure.h"
+#include "platform/qt/decode_budget.h"
+#include "platform/qt/decode_worker.h"
+#include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_ui.h"
+#include "platform/qt/qt_window.h"
 #include "wiring.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 namespace {
 
@@ -213,71 +220,138 @@ TEST_F(HostileShow, AFolderOfFiftyThousandIsShownFromANumberTypedToItsEndAndRoun
     EXPECT_EQ(form.Text1.text(), "File  0 OF  50000");
 }
 
-// The memory the program holds. Under the address sanitizer that is the sanitizer's count of live
-// heap blocks: its quarantine of freed blocks, their shadow and its own bookkeeping grow the
-// resident size by tens of megabytes over a long run, whatever the program does.
-long long heldKilobytes()
+// The decode is run by the test: one that waits to be cancelled, one that never ends by itself.
+struct ScriptedDecode {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool started = false;
+    bool cancelled = false;
+    bool released = false;
+    bool returned = false;
+
+    template <typename Predicate>
+    bool waitFor(Predicate predicate)
+    {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(60), predicate);
+    }
+
+    void note(bool ScriptedDecode::*what)
+    {
+        const std::lock_guard lock(mutex);
+        this->*what = true;
+        changed.notify_all();
+    }
+};
+
+platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode>& script, bool heedsCancel)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    return static_cast<long long>(__sanitizer_get_current_allocated_bytes() / 1024);
-#else
-    malloc_trim(0);
-    return statusKilobytes("VmRSS");
-#endif
+    return [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
+                                 QImage*) -> platform::qt::DecodedFile {
+        script->note(&ScriptedDecode::started);
+        const auto released = [&] {
+            const std::lock_guard lock(script->mutex);
+            return script->released;
+        };
+        // Ends by itself after a minute at most, so that a worker waiting on it fails rather than hangs.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (!(heedsCancel && cancelled->load()) && !released() && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (cancelled->load())
+            script->note(&ScriptedDecode::cancelled);
+        script->note(&ScriptedDecode::returned);
+        throw platform::Failure("scripted: " + path);
+    };
 }
 
-// Over good and bad files, stopped and started again with every option.
-TEST_F(HostileShow, ALongShowHoldsNoMoreMemoryAtItsEndThanOnceItHasMetEverySetting)
+TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnoresIt)
 {
-    for (const hostile::Entry& entry : hostile::entries())
-        write(entry.name, entry.bytes);
-    write("vanishing.jpg", hostile::solid(QSize(5, 5), Qt::black, "JPEG"));
-    openFolder();
-    ::unlink(path("vanishing.jpg").c_str());
-    ASSERT_EQ(form.File1.listCount(), static_cast<int>(hostile::entries().size()) + 1);
-
-    // What a show holds depends on the pictures it showed last, which random order picks: the
-    // windows keep the size of theirs. So both measurements follow the same two short shows.
-    const auto heldAfterTwoPlainShows = [this] {
-        for (const int fitted : {0, 1}) {
-            stop();
-            for (platform::CheckBox* option : {&form.chkRandomPictures, &form.chkBlackOut, &form.chkRandomize})
-                option->setValue(0);
-            form.chkReSize.setValue(fitted);
-            form.File1.setListIndex(0);
-            go();
-            tick();
-        }
-        stop();
-        return heldKilobytes();
-    };
-
-    // Every twenty ticks the next of the sixteen settings of the four options, so that the first
-    // 320 ticks have met them all.
-    long long baseline = 0;
-    for (int t = 0; t < 20000; ++t) {
-        if (t % 20 == 0) {
-            stop();
-            const int round = t / 20;
-            form.chkRandomPictures.setValue(round % 2);
-            form.chkReSize.setValue(round / 2 % 2);
-            form.chkBlackOut.setValue(round / 4 % 2);
-            form.chkRandomize.setValue(round / 8 % 2);
-            go();
-        } else if (form.state.mPaused != 0) {
-            // A random cycle ended by itself; the next Go starts a new one.
-            go();
+    write("good.jpg", hostile::solid(QSize(8, 8), Qt::red, "JPEG"));
+    for (const bool heedsCancel : {true, false}) {
+        SCOPED_TRACE(heedsCancel ? "a decode that stops when cancelled" : "a decode that ignores it");
+        const auto script = std::make_shared<ScriptedDecode>();
+        auto worker = std::make_unique<platform::qt::DecodeWorker>(scripted(script, heedsCancel));
+        if (heedsCancel) {
+            worker->request(path("good.jpg"), {});
+            ASSERT_TRUE(script->waitFor([&] { return script->started; }));
         } else {
-            tick();
+            // The window's thread is let go at the decode's time budget, with a failure.
+            EXPECT_THROW(worker->decode(path("good.jpg"), {}), platform::Failure);
         }
-        if (t + 1 == 320)
-            baseline = heldAfterTwoPlainShows();
+        // A generous guard: a destructor that waits on the decode fails here rather than hangs.
+        auto ending = std::async(std::launch::async, [&] { worker.reset(); });
+        ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+        if (heedsCancel) {
+            EXPECT_TRUE(script->waitFor([&] { return script->returned; }));
+        } else {
+            const std::lock_guard lock(script->mutex);
+            EXPECT_FALSE(script->returned);
+        }
+        script->note(&ScriptedDecode::released);
+        ASSERT_TRUE(script->waitFor([&] { return script->returned; }));
+        EXPECT_TRUE(script->cancelled);
     }
-    const long long atTheEnd = heldAfterTwoPlainShows();
-    EXPECT_TRUE(panelShown());
+}
 
-    ASSERT_GT(baseline, 0);
-    EXPECT_LE(atTheEnd, baseline + 256);
+TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecode)
+{
+    write("8000 x 8000.jpg", hostile::claimingJpeg(8000, 8000));
+    write("65500 x 1024.jpg", hostile::claimingJpeg(65500, 1024));
+    write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
+    int decodes = 0;
+    platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
+                                          QImage* scratch) {
+        ++decodes;
+        return platform::qt::decodeFile(path, bound, cancelled, scratch);
+    });
+    const long long charged = platform::qt::chargedBytes();
+    const QSize screen(1920, 1080);
+    for (const char* name : {"8000 x 8000.jpg", "65500 x 1024.jpg"}) {
+        for (const QSize bound : {QSize(), screen}) {
+            SCOPED_TRACE(std::string(name) + (bound.isEmpty() ? " at its own size" : " fitted"));
+            worker.request(path(name), bound);
+            EXPECT_THROW(worker.decode(path(name), bound), platform::Failure);
+        }
+    }
+    // A real picture wider than any window: refused at its own size, shown fitted.
+    EXPECT_THROW(worker.decode(path("40000 x 10.bmp"), {}), platform::Failure);
+    EXPECT_EQ(decodes, 0);
+    EXPECT_EQ(platform::qt::chargedBytes(), charged);
+    EXPECT_EQ(worker.decode(path("40000 x 10.bmp"), screen)->decodedSize(), QSize(1920, 1));
+    EXPECT_EQ(decodes, 1);
+}
+
+// A picture larger than the screen is decoded smaller for a fitted show; stopped, the panel's box
+// draws that at once and the whole picture once a thread of its own has decoded it.
+TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTheWindowsThread)
+{
+    const QScreen* display = QGuiApplication::primaryScreen();
+    const QSize screen = display->size() * display->devicePixelRatio();
+    QImage checks(screen * 2, QImage::Format_RGB32);
+    for (int y = 0; y < checks.height(); ++y)
+        for (int x = 0; x < checks.width(); ++x)
+            checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    write("checks.bmp", hostile::encoded(checks, "BMP"));
+    openFolder();
+    form.chkReSize.setValue(1);
+    go();
+    stop();
+    ASSERT_TRUE(panelShown());
+    const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
+    ASSERT_TRUE(picture);
+    QWidget* box = dynamic_cast<platform::qt::QtWindow&>(ui.window("Form1")).widget()->findChild<QWidget*>("Picture1");
+    ASSERT_TRUE(box);
+    const auto alternates = [box] {
+        const QImage drawn = box->grab(QRect(0, 0, 2, 1)).toImage();
+        return drawn.pixelColor(0, 0) != drawn.pixelColor(1, 0);
+    };
+    EXPECT_FALSE(alternates());
+    for (int i = 0; i < 60000 && !alternates(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        returnToEventLoop();
+    }
+    EXPECT_TRUE(alternates());
+    EXPECT_FALSE(picture->wholeAtHand());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The windows and the picture box on Qt: clicks, keys, the persistent image, geometry and closing;
 // then, under the program's own handlers, the pointer that hides while the show runs.
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCursor>
 #include <QImage>
 #include <QKeyEvent>
@@ -150,6 +152,42 @@ TEST_F(Surfaces, DisplayWindowKeepsItsImageThroughHidingAndFailuresAndTakesTwips
     EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), QColor()), 0, 0, 300, 300), Failure);
     EXPECT_EQ(pixel(w, 5, 5), QColor(Qt::red));
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
+}
+
+// The real window is only the part on the screen, the controls and the painting where they would
+// stand in the whole; the window's own size and place stay as given.
+TEST_F(Surfaces, AWindowReachingBeyondTheScreenIsMadeOnlyWhereItIsOnIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->virtualGeometry();
+    const QPoint designed = picture1()->pos();
+    for (const char* name : {"Form1", "Form2"}) {
+        SCOPED_TRACE(name);
+        const bool panel = std::string(name) == "Form1";
+        auto& window = ui.window(name);
+        window.paintPicture(SolidPicture(QSize(2, 2), Qt::red), 1500, 1500, 15, 15);
+        window.setLeft(-1500);
+        window.setTop(-750);
+        window.setWidth(static_cast<float>(screen.width() + 300) * 15);
+        window.setHeight(static_cast<float>(screen.height() + 200) * 15);
+        window.show();
+        EXPECT_EQ(window.left(), -1500);
+        EXPECT_EQ(window.width(), static_cast<float>(screen.width() + 300) * 15);
+        QWidget* w = widgetOf(name);
+        EXPECT_EQ(w->geometry(), screen);
+        if (panel) {
+            EXPECT_EQ(picture1()->pos(), designed - QPoint(100, 50));
+        } else {
+            EXPECT_EQ(pixel(w, 0, 50), QColor(Qt::red));
+            EXPECT_NE(pixel(w, 0, 0), QColor(Qt::red));
+        }
+        window.setLeft(0);
+        window.setTop(0);
+        EXPECT_EQ(w->geometry(), screen);
+        if (!panel) {
+            EXPECT_EQ(pixel(w, 100, 100), QColor(Qt::red));
+        }
+    }
+    EXPECT_EQ(picture1()->pos(), designed);
 }
 
 TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)

@@ -1,109 +1,193 @@
 // The thread that decodes pictures: the one asked for now, or the one most likely asked for next.
 #include "platform/qt/decode_worker.h"
 
+#include <chrono>
 #include <utility>
 
+#include "platform/failure.h"
+#include "platform/qt/decode_budget.h"
 #include "platform/qt/decoded_picture.h"
-#include "platform/qt/picture_decoding.h"
 
 namespace platform::qt {
 
+namespace {
+
+// How long an ending worker is given to notice its decode was cancelled before it is left behind.
+constexpr std::chrono::milliseconds kStopGrace(250);
+
+// A decode under way holds more than its result: a progressive JPEG keeps every coefficient of the
+// picture, a reduced one the picture at the nearest scale. A decode ahead leaves room for as much.
+constexpr std::int64_t kWorkingMemoryFactor = 2;
+
+}  // namespace
+
+// Owned with the thread, so that a thread left to end on its own never outlives what it works on.
+struct DecodeWorker::Shared {
+    enum class Stage { Idle, Queued, Decoding, Done };
+
+    explicit Shared(Decode decode) : decoder(std::move(decode)) {}
+
+    void run();
+    // Forgets what was asked for, cancelling its decode; the caller releases the returned result
+    // once it no longer holds the lock.
+    std::shared_ptr<const DecodedPicture> dropLocked();
+    void queueLocked(const std::string& path, QSize bound, bool ahead);
+    bool asks(const std::string& path, QSize bound) const
+    {
+        return stage != Stage::Idle && path == askedPath && bound == askedBound;
+    }
+
+    const Decode decoder;
+    std::mutex mutex;
+    std::condition_variable changed;
+    Stage stage = Stage::Idle;
+    // Each request's number: a decode finished for one no longer asked for is thrown away.
+    std::uint64_t asked = 0;
+    std::string askedPath;
+    QSize askedBound;
+    bool askedAhead = false;
+    std::shared_ptr<const DecodedPicture> result;
+    std::exception_ptr error;
+    std::atomic<bool> cancelled{false};
+    bool stopping = false;
+    bool ended = false;
+    // The worker's own: the reduced decode's buffer, kept from one picture to the next.
+    QImage scratch;
+};
+
+DecodeWorker::DecodeWorker(Decode decode) : shared_(std::make_shared<Shared>(std::move(decode))) {}
+
 DecodeWorker::~DecodeWorker()
 {
-    {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-        cancelled_ = true;
-    }
-    changed_.notify_all();
-    if (worker_.joinable())
+    std::unique_lock lock(shared_->mutex);
+    shared_->stopping = true;
+    shared_->cancelled = true;
+    shared_->changed.notify_all();
+    if (!worker_.joinable())
+        return;
+    const bool ended = shared_->changed.wait_for(lock, kStopGrace, [this] { return shared_->ended; });
+    lock.unlock();
+    if (ended)
         worker_.join();
+    else
+        worker_.detach();
 }
 
 void DecodeWorker::request(const std::string& path, QSize bound)
 {
-    std::shared_ptr<const DecodedPicture> dropped;
-    {
-        const std::lock_guard lock(mutex_);
-        if (stage_ != Stage::Idle && path_ == path && bound_ == bound)
-            return;
-        dropped = replaceLocked(path, bound);
-    }
-    changed_.notify_all();
-}
-
-std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound)
-{
-    std::unique_lock lock(mutex_);
-    const bool madeAhead = stage_ != Stage::Idle && path_ == path && bound_ == bound;
-    std::shared_ptr<const DecodedPicture> dropped;
-    if (!madeAhead) {
-        dropped = replaceLocked(path, bound);
-        changed_.notify_all();
-    }
-    // Waiting for a decode under way still costs less than starting another.
-    changed_.wait(lock, [this] { return stage_ == Stage::Done; });
-    stage_ = Stage::Idle;
-    std::shared_ptr<const DecodedPicture> picture = std::move(result_);
-    const std::exception_ptr error = std::exchange(error_, nullptr);
+    std::unique_lock lock(shared_->mutex);
+    if (shared_->asks(path, bound))
+        return;
+    std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
+    // Released first, so that the budget the worker reads no longer counts it.
     lock.unlock();
     dropped.reset();
+    lock.lock();
+    startLocked();
+    shared_->queueLocked(path, bound, true);
+}
+
+std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
+                                                           const std::function<void()>& makeRoom)
+{
+    const DecodePlan plan = planDecode(path, bound);
+    std::unique_lock lock(shared_->mutex);
+    const bool madeAhead = shared_->asks(path, bound);
+    if (!madeAhead) {
+        std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
+        lock.unlock();
+        dropped.reset();
+        if (makeRoom && !fitsBudget(plan.bytes))
+            makeRoom();
+        lock.lock();
+        startLocked();
+        shared_->queueLocked(path, bound, false);
+    }
+    // Waiting for a decode under way still costs less than starting another.
+    if (!shared_->changed.wait_for(lock, plan.time, [this] { return shared_->stage == Shared::Stage::Done; })) {
+        shared_->dropLocked();
+        throw Failure("decoding took too long: " + path);
+    }
+    shared_->stage = Shared::Stage::Idle;
+    std::shared_ptr<const DecodedPicture> picture = std::move(shared_->result);
+    const std::exception_ptr error = std::exchange(shared_->error, nullptr);
+    lock.unlock();
     if (picture)
         return picture;
-    // A decode made ahead may have failed on an earlier version of the file.
+    // A decode made ahead may have given way to the budget, or failed on an earlier version of the file.
     if (madeAhead)
-        return decode(path, bound);
-    std::rethrow_exception(error);
+        return decode(path, bound, makeRoom);
+    if (error)
+        std::rethrow_exception(error);
+    throw Failure("cannot decode " + path);
 }
 
-std::shared_ptr<const DecodedPicture> DecodeWorker::replaceLocked(const std::string& path, QSize bound)
+void DecodeWorker::startLocked()
 {
-    // Started before anything changes, so that a thread that cannot start leaves no request behind.
+    // Started before anything is asked for, so that a thread that cannot start leaves no request behind.
     if (!worker_.joinable())
-        worker_ = std::thread(&DecodeWorker::run, this);
-    if (stage_ == Stage::Decoding)
-        cancelled_ = true;
-    path_ = path;
-    bound_ = bound;
-    stage_ = Stage::Queued;
-    error_ = nullptr;
-    return std::move(result_);
+        worker_ = std::thread([shared = shared_] { shared->run(); });
 }
 
-void DecodeWorker::run()
+std::shared_ptr<const DecodedPicture> DecodeWorker::Shared::dropLocked()
 {
-    std::unique_lock lock(mutex_);
+    if (stage == Stage::Decoding)
+        cancelled = true;
+    stage = Stage::Idle;
+    ++asked;
+    error = nullptr;
+    return std::move(result);
+}
+
+void DecodeWorker::Shared::queueLocked(const std::string& path, QSize bound, bool ahead)
+{
+    askedPath = path;
+    askedBound = bound;
+    askedAhead = ahead;
+    ++asked;
+    stage = Stage::Queued;
+    changed.notify_all();
+}
+
+void DecodeWorker::Shared::run()
+{
+    std::unique_lock lock(mutex);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || stage_ == Stage::Queued; });
-        if (stopping_)
-            return;
-        stage_ = Stage::Decoding;
-        cancelled_ = false;
-        const std::string path = path_;
-        const QSize bound = bound_;
+        changed.wait(lock, [this] { return stopping || stage == Stage::Queued; });
+        if (stopping)
+            break;
+        stage = Stage::Decoding;
+        cancelled = false;
+        const std::uint64_t job = asked;
+        const std::string path = askedPath;
+        const QSize bound = askedBound;
+        const bool ahead = askedAhead;
         lock.unlock();
 
         std::shared_ptr<const DecodedPicture> picture;
-        std::exception_ptr error;
+        std::exception_ptr failure;
         try {
-            picture = std::make_shared<const DecodedPicture>(path, decodeFile(path, bound, &cancelled_, &scratch_));
+            // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
+            if (!ahead || fitsBudget(kWorkingMemoryFactor * planDecode(path, bound).bytes))
+                picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch));
         } catch (...) {
-            error = std::current_exception();
+            failure = std::current_exception();
         }
 
         lock.lock();
-        // Any change of request meanwhile has moved the stage on from Decoding.
-        if (stage_ == Stage::Decoding) {
-            result_ = std::move(picture);
-            error_ = error;
-            stage_ = Stage::Done;
+        if (stage == Stage::Decoding && asked == job) {
+            result = std::move(picture);
+            error = failure;
+            stage = Stage::Done;
         }
-        changed_.notify_all();
+        changed.notify_all();
         // A decode nobody wants any more is freed without holding up the other thread.
         lock.unlock();
         picture.reset();
         lock.lock();
     }
+    ended = true;
+    changed.notify_all();
 }
 
 }  // namespace platform::qt

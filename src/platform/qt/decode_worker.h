@@ -3,7 +3,9 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -12,16 +14,23 @@
 #include <QImage>
 #include <QSize>
 
+#include "platform/qt/picture_decoding.h"
+
 namespace platform::qt {
 
 class DecodedPicture;
 
 // Every decode runs on one worker, so the large buffers a decode needs are reused from one
-// thread's memory rather than held once per thread. At most one picture is held ahead.
+// thread's memory rather than held once per thread. At most one picture is held ahead, and only
+// while it fits the memory budget. No caller waits on a decode past its time budget.
 class DecodeWorker {
 public:
-    DecodeWorker() = default;
-    // Cancels the decode under way and waits for the worker to end.
+    using Decode = std::function<DecodedFile(const std::string& path, QSize bound,
+                                             const std::atomic<bool>* cancelled, QImage* scratch)>;
+
+    explicit DecodeWorker(Decode decode = decodeFile);
+    // Cancels the decode under way and lets the worker end; one that does not stop soon is left
+    // to end on its own rather than waited for.
     ~DecodeWorker();
     DecodeWorker(const DecodeWorker&) = delete;
     DecodeWorker& operator=(const DecodeWorker&) = delete;
@@ -30,28 +39,17 @@ public:
     // already asked for; whatever else was asked for is dropped and its decode cancelled.
     void request(const std::string& path, QSize bound);
     // The decode of path for bound: the one made ahead if it is exactly that, waiting while it is
-    // under way, or else a new one. Throws Failure as decodeFile does.
-    std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound);
+    // under way, or else a new one, for which makeRoom is called first when it would not fit the
+    // budget. Throws Failure as decodeFile and planDecode do, and when the decode outruns its time.
+    std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
+                                                 const std::function<void()>& makeRoom = {});
 
 private:
-    enum class Stage { Idle, Queued, Decoding, Done };
+    struct Shared;
 
-    void run();
-    // Forgets what was asked for, cancelling its decode, and asks for path; the caller holds the
-    // lock and releases the returned result once it no longer does.
-    std::shared_ptr<const DecodedPicture> replaceLocked(const std::string& path, QSize bound);
+    void startLocked();
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    Stage stage_ = Stage::Idle;
-    std::string path_;
-    QSize bound_;
-    std::shared_ptr<const DecodedPicture> result_;
-    std::exception_ptr error_;
-    std::atomic<bool> cancelled_{false};
-    bool stopping_ = false;
-    // The worker's own: the reduced decode's buffer, kept from one picture to the next.
-    QImage scratch_;
+    std::shared_ptr<Shared> shared_;
     std::thread worker_;
 };
 

@@ -4,13 +4,18 @@
 #include <exception>
 #include <utility>
 
+#include "platform/qt/failure_log.h"
 #include "platform/qt/pixels.h"
 
 namespace platform::qt {
 
 DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded)
-    : path_(std::move(path)), natural_(decoded.natural), stamp_(decoded.stamp),
-      displayProfile_(std::move(decoded.displayProfile)), decoded_(std::move(decoded.image))
+    : path_(std::move(path)),
+      natural_(decoded.natural),
+      stamp_(decoded.stamp),
+      displayProfile_(std::move(decoded.displayProfile)),
+      decoded_(std::move(decoded.image)),
+      decodedCharge_(decoded_.sizeInBytes())
 {
 }
 
@@ -42,20 +47,38 @@ bool DecodedPicture::draw(QPainter& painter, const QRect& target) const
     return QtPicture::draw(painter, target);
 }
 
+QImage DecodedPicture::decodeWhole(const std::atomic<bool>* cancelled) const
+{
+    try {
+        DecodedFile file = decodeFile(path_, QSize(), cancelled);
+        if (file.stamp == stamp_ && file.displayProfile == displayProfile_ && file.image.size() == natural_)
+            return std::move(file.image);
+        passOver("whole picture", "changed since it was loaded: " + path_);
+    } catch (const std::exception& failure) {
+        passOver("whole picture", failure.what());
+    }
+    return {};
+}
+
+void DecodedPicture::release() const
+{
+    decoded_ = QImage();
+    full_ = QImage();
+    decodedCharge_ = BudgetCharge();
+    fullCharge_ = BudgetCharge();
+}
+
 const QImage& DecodedPicture::fullImage() const
 {
     if (decoded_.size() == natural_)
         return decoded_;
     if (full_.isNull()) {
-        try {
-            DecodedFile file = decodeFile(path_, QSize());
-            if (file.stamp == stamp_ && file.displayProfile == displayProfile_ && file.image.size() == natural_)
-                full_ = std::move(file.image);
-        } catch (const std::exception&) {
-        }
+        full_ = decodeWhole(nullptr);
         // A file changed or gone since it was loaded leaves the loaded decode, stretched.
         if (full_.isNull())
             full_ = decoded_;
+        else
+            fullCharge_ = BudgetCharge(full_.sizeInBytes());
     }
     return full_;
 }

@@ -1,18 +1,21 @@
 // A loaded picture: its natural size, the decode made for its use, and the full decode once needed.
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 
+#include "platform/qt/decode_budget.h"
 #include "platform/qt/picture_decoding.h"
 #include "platform/qt/qt_picture.h"
 
 namespace platform::qt {
 
-// Handed from the thread that decoded it to the one that shows it, and used by that one only.
+// Handed from the thread that decoded it to the one that shows it, and used by that one only, but
+// for decodeWhole, which any thread may call.
 class DecodedPicture : public QtPicture {
 public:
     DecodedPicture(std::string path, DecodedFile decoded);
@@ -28,16 +31,27 @@ public:
     QSize decodedSize() const { return decoded_.size(); }
     const QByteArray& displayProfile() const { return displayProfile_; }
 
+    // The pixels held, whole or not; null once released.
+    QImage atHand() const { return full_.isNull() ? decoded_ : full_; }
+    bool wholeAtHand() const { return atHand().size() == natural_; }
+    // The whole picture decoded again from the same version of the file; null when the file has
+    // changed or gone, or the decode fails or is cancelled.
+    QImage decodeWhole(const std::atomic<bool>* cancelled) const;
+    // Gives the pixels back to the budget; they are decoded again from the file if ever drawn.
+    void release() const;
+
 private:
     const QImage& fullImage() const;
 
-    std::string path_;
-    QSize natural_;
-    FileStamp stamp_;
-    QByteArray displayProfile_;
-    QImage decoded_;
+    const std::string path_;
+    const QSize natural_;
+    const FileStamp stamp_;
+    const QByteArray displayProfile_;
+    mutable QImage decoded_;
+    mutable BudgetCharge decodedCharge_;
     // Decoded from the file the first time a size beyond the loaded decode is asked for.
     mutable QImage full_;
+    mutable BudgetCharge fullCharge_;
 };
 
 }  // namespace platform::qt

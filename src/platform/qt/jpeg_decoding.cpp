@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/qt/colour_profiles.h"
+#include "platform/qt/decode_budget.h"
 #include "platform/qt/exif_orientation.h"
 #include "platform/qt/jpeg_session.h"
 #include "platform/qt/picture_limits.h"
@@ -17,9 +18,6 @@ using Clock = std::chrono::steady_clock;
 // A decode only passed on to a smaller size reuses the scratch up to this size; a larger one is
 // rare enough to be freed at once rather than held.
 constexpr qsizetype kScratchLimitBytes = qsizetype{64} * 1024 * 1024;
-// Every 8 x 8 block of a complete JPEG takes at least a bit; a file with less than a byte for
-// each 128 x 128 pixels its header claims is a lie, not a picture cut short.
-constexpr std::int64_t kPixelsPerByteAtMost = 128 * 128;
 // QImage::Format_RGB32's 0xffRRGGBB words, byte by byte in memory.
 constexpr J_COLOR_SPACE kPaintedSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
@@ -71,13 +69,6 @@ QImage canvas(QSize size, QImage* scratch)
 
 }  // namespace
 
-std::chrono::milliseconds budgetFor(std::int64_t pixels)
-{
-    // A full decode takes 4 to 15 ns a pixel here, progressive ones the most: ample for a busy
-    // machine, and never less than two seconds.
-    return std::chrono::milliseconds(2000 + pixels / 20000);
-}
-
 bool isJpeg(QIODevice& device)
 {
     return device.peek(2) == QByteArray("\xff\xd8", 2);
@@ -106,15 +97,15 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     s.workingBytes = kPictureMemoryLimitBytes;
     s.cancelled = cancelled;
     s.maxScans = kMaxJpegScans;
-    s.deadline = start + budgetFor(0);
+    s.deadline = start + decodeTimeBudget({});
     readJpegHeader(s, path);
 
     // All that decides whether the picture is decoded, and at what size, is known from the header.
     const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
     const std::int64_t pixels = std::int64_t{stored.width()} * stored.height();
-    if (pixels / kPixelsPerByteAtMost > device.size())
+    if (pixels / kMaxPixelsPerByte > device.size())
         throw Failure("corrupt picture: " + path);
-    s.deadline = start + budgetFor(pixels);
+    s.deadline = start + decodeTimeBudget(stored);
     const int orientation = orientationOf(s.info);
     DecodedFile decoded;
     decoded.natural = turnsQuarter(orientation) ? stored.transposed() : stored;

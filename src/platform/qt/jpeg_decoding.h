@@ -2,8 +2,6 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
-#include <cstdint>
 #include <string>
 
 #include <QIODevice>
@@ -18,10 +16,6 @@ namespace platform::qt {
 // cost minutes of decoding for nothing.
 inline constexpr int kMaxJpegScans = 256;
 
-// How long a decode going through that many pixels may run before it is given up: for a JPEG its
-// stored pixels, all of which are decoded even when it is reduced.
-std::chrono::milliseconds budgetFor(std::int64_t pixels);
-
 // Whether the device holds a JPEG, by its first bytes, peeked rather than read.
 bool isJpeg(QIODevice& device);
 
@@ -30,7 +24,8 @@ bool isJpeg(QIODevice& device);
 int jpegEighthsFor(QSize stored, QSize target);
 
 // decodeFile for the JPEG on device, but for its stamp: the same result, the same failures, and
-// failing too beyond kMaxJpegScans scans or past budgetFor its stored pixels.
+// failing too beyond kMaxJpegScans scans or past the time budget of its stored size (a reduced
+// decode still goes through every stored pixel).
 DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
                        QImage* scratch);
 

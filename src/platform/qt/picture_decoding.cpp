@@ -183,6 +183,20 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
     return decoded;
 }
 
+PictureHeader readHeader(const std::string& path)
+{
+    QFile file;
+    PictureHeader header;
+    header.fileBytes = openRegularFile(path, file).size;
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    header.natural = turned ? stored.transposed() : stored;
+    return header;
+}
+
 bool bilinearSuffices(QSize from, QSize to)
 {
     return from.width() <= 2 * to.width() && from.height() <= 2 * to.height();

@@ -37,6 +37,15 @@ struct DecodedFile {
     QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };
 
+struct PictureHeader {
+    QSize natural;  // after the EXIF orientation; invalid when the header does not tell
+    std::int64_t fileBytes = 0;
+};
+
+// What the header of the regular file at path tells, read without decoding any pixels; throws
+// Failure for anything but a regular file.
+PictureHeader readHeader(const std::string& path);
+
 // Decodes a regular file by content with its EXIF orientation applied and its colours converted to
 // the display profile, covering the picture fitted into bound (an empty bound decodes the full
 // picture); JPEG with libjpeg-turbo, reduced while decoding, anything else with Qt's readers.

@@ -9,5 +9,9 @@ inline constexpr int kPictureMemoryLimitMb = 256;
 inline constexpr std::int64_t kPictureMemoryLimitBytes = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024;
 // At four bytes a pixel, as pictures are painted.
 inline constexpr std::int64_t kMaxPicturePixels = kPictureMemoryLimitBytes / 4;
+// The most pixels a byte of any of the formats read can code: a GIF of one colour codes a few
+// thousand, a JPEG's Huffman code at least one bit for each block of 64. A header claiming more is
+// a lie that would cost a decode of filler.
+inline constexpr std::int64_t kMaxPixelsPerByte = 16384;
 
 }  // namespace platform::qt

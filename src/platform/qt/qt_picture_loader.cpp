@@ -42,11 +42,18 @@ PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
     // Read for each picture rather than watched for changes: a round trip to the X server costs
     // far less than a decode, and needs no event filter kept in step with Qt's own.
     setDisplayProfile(screenProfile());
+    // The picture shown until now is still held while the next is decoded; if both do not fit, its
+    // pixels go first, and come back from its file should it be drawn again.
+    const auto makeRoom = [this] {
+        if (const std::shared_ptr<const DecodedPicture> last = lastLoaded_.lock())
+            last->release();
+    };
     // A decode made ahead is of the file and the screen as they were then; if either has changed
     // since, the picture is decoded again.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound);
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom);
     if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile())
-        picture = worker_.decode(path, bound);
+        picture = worker_.decode(path, bound, makeRoom);
+    lastLoaded_ = picture;
     return picture;
 }
 

@@ -1,6 +1,7 @@
 // Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/picture.h"
@@ -11,7 +12,8 @@ namespace platform::qt {
 // Decodes by content, not by name, with the EXIF orientation applied and the colours converted from
 // the picture's profile to the screen's, whole or, for a fitted picture, at the smallest size that
 // covers it fitted into the primary screen; refuses anything but a regular file and any picture
-// whose pixels would need more memory than a set limit.
+// whose pixels would need more memory than a set limit. A picture that would not fit the memory
+// budget beside the one loaded before is decoded once that one's pixels are given back.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
@@ -20,6 +22,7 @@ public:
 
 private:
     DecodeWorker worker_;
+    std::weak_ptr<const DecodedPicture> lastLoaded_;
 };
 
 }  // namespace platform::qt

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QScreen>
 #include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
@@ -37,6 +38,19 @@ public:
 
     void giveActivationBackTo(QWidget* window) { activationOwner_ = window; }
 
+    // How far the window's own upper-left corner lies up and left of the real window's: the
+    // controls and the painting move by as much.
+    void setOffset(QPoint offset)
+    {
+        const QPoint by = offset_ - offset;
+        if (by.isNull())
+            return;
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->move(child->pos() + by);
+        offset_ = offset;
+        update();
+    }
+
 protected:
     // A window shown and then disabled at once may still be activated when it reaches the screen,
     // since X11 carries out the activation asked for at showing only then: it goes back.
@@ -50,9 +64,10 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
+        painter.translate(-offset_);
         const QSizeF size = image_.deviceIndependentSize();
         const QRect whole(0, 0, static_cast<int>(size.width()), static_cast<int>(size.height()));
-        for (const QRect& uncovered : QRegion(event->rect()).subtracted(whole))
+        for (const QRect& uncovered : QRegion(event->rect().translated(offset_)).subtracted(whole))
             painter.fillRect(uncovered, background());
         // At the image's own ratio Qt copies its pixels one to one, also at a fractional scale.
         painter.drawImage(0, 0, image_);
@@ -70,6 +85,7 @@ private:
     bool black_;
     QtWindow::CloseRequest onCloseRequest_;
     QPointer<QWidget> activationOwner_;  // the active window when this one was disabled
+    QPoint offset_;
 };
 
 QtWindow::QtWindow(WindowDesign design, CloseRequest onCloseRequest)
@@ -120,48 +136,74 @@ WindowSurface& QtWindow::surface() const
     return surface;
 }
 
+QRect QtWindow::geometry() const
+{
+    const QRect real = surface().geometry();
+    return clipped_ ? placed_ : real;
+}
+
+void QtWindow::place(const QRect& geometry, bool moved)
+{
+    WindowSurface& s = surface();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect onScreens = screen ? geometry.intersected(screen->virtualGeometry()) : geometry;
+    // A window wholly off the screens stays as it is given: there is no part of it to keep to.
+    clipped_ = !onScreens.isEmpty() && onScreens != geometry;
+    placed_ = geometry;
+    const QRect real = clipped_ ? onScreens : geometry;
+    s.setOffset(real.topLeft() - geometry.topLeft());
+    // Only a window moved by the program is marked so: the window manager places the others.
+    if (moved || real.topLeft() != s.geometry().topLeft())
+        s.move(real.topLeft());
+    s.resize(real.size());
+}
+
 Twips QtWindow::left() const
 {
-    return toTwips(surface().geometry().x());
+    return toTwips(geometry().x());
 }
 
 Twips QtWindow::top() const
 {
-    return toTwips(surface().geometry().y());
+    return toTwips(geometry().y());
 }
 
 Twips QtWindow::width() const
 {
-    return toTwips(surface().width());
+    return toTwips(geometry().width());
 }
 
 Twips QtWindow::height() const
 {
-    return toTwips(surface().height());
+    return toTwips(geometry().height());
 }
 
 void QtWindow::setLeft(Twips left)
 {
-    WindowSurface& s = surface();
-    s.move(checkedPixels(left), s.geometry().y());
+    QRect g = geometry();
+    g.moveLeft(checkedPixels(left));
+    place(g, true);
 }
 
 void QtWindow::setTop(Twips top)
 {
-    WindowSurface& s = surface();
-    s.move(s.geometry().x(), checkedPixels(top));
+    QRect g = geometry();
+    g.moveTop(checkedPixels(top));
+    place(g, true);
 }
 
 void QtWindow::setWidth(Twips width)
 {
-    WindowSurface& s = surface();
-    s.resize(checkedExtent(width), s.height());
+    QRect g = geometry();
+    g.setWidth(checkedExtent(width));
+    place(g, false);
 }
 
 void QtWindow::setHeight(Twips height)
 {
-    WindowSurface& s = surface();
-    s.resize(s.width(), checkedExtent(height));
+    QRect g = geometry();
+    g.setHeight(checkedExtent(height));
+    place(g, false);
 }
 
 bool QtWindow::loaded() const
@@ -217,11 +259,13 @@ void QtWindow::unload()
         return;
     loaded_ = false;
     image_ = QImage();
+    imageCharge_ = BudgetCharge();
     if (design_.black)
         backdropGone(surface_);
     surface_->hide();
     if (hostsControls_)
         return;
+    clipped_ = false;
     // Later, not now: the request may come from inside one of the widget's own events.
     surface_->deleteLater();
     surface_ = nullptr;
@@ -235,8 +279,10 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         throw Failure("not a picture of this platform");
     // Painted in device pixels, so that a picture at its own size stays crisp on a dense screen.
     const qreal ratio = s.devicePixelRatioF();
-    if (ratio != image_.devicePixelRatio())
+    if (ratio != image_.devicePixelRatio()) {
         image_ = QImage();
+        imageCharge_ = BudgetCharge();
+    }
     const auto device = [ratio](Twips twips) { return static_cast<Twips>(twips * ratio); };
     const QRect target(checkedPixels(device(x)), checkedPixels(device(y)), checkedExtent(device(width)),
                        checkedExtent(device(height)));
@@ -258,6 +304,7 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
         grown.fill(s.background());
         QPainter(&grown).drawImage(0, 0, image_);
         image_ = std::move(grown);
+        imageCharge_ = BudgetCharge(image_.sizeInBytes());
     }
     QPainter painter(&image_);
     if (!qtPicture->draw(painter, target))

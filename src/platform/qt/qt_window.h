@@ -3,9 +3,11 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QRect>
 #include <functional>
 
 #include "platform/design.h"
+#include "platform/qt/decode_budget.h"
 #include "platform/window.h"
 
 class QWidget;
@@ -54,6 +56,12 @@ private:
     WindowSurface& createSurface() const;
     // Every operation goes through here: the first one loads the window and raises Load.
     WindowSurface& surface() const;
+    // Where the program has put the window, in logical pixels.
+    QRect geometry() const;
+    // A window reaching beyond the screens is made only where it is on them: a window system keeps a
+    // drawing buffer of a window's whole size, and the part off the screens is seen by no one.
+    // A move marks the window as placed by the program.
+    void place(const QRect& geometry, bool moved);
 
     WindowDesign design_;
     CloseRequest onCloseRequest_;
@@ -62,6 +70,10 @@ private:
     mutable bool loaded_ = false;
     // What the window has had painted on it, in device pixels at the window's device pixel ratio.
     QImage image_;
+    BudgetCharge imageCharge_;
+    // The geometry given while the real window keeps to a part of it.
+    QRect placed_;
+    bool clipped_ = false;
     bool hostsControls_ = false;
 };
 
