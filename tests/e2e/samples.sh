@@ -11,6 +11,8 @@ mapfile -t names < <(find "$samples" -maxdepth 1 -type f \( -iname '*.bmp' -o -i
 start_display
 # Started elsewhere, the lists open at the named picture's folder with it selected, so Go starts there.
 start_pixora "$WORK" "$samples/${names[1]}"
+# Slow, so that no tick shows another picture while the test looks.
+speed_bar_key Home
 typed=0
 for i in 1 "${!names[@]}"; do
     read -r width height < <(identify -format '%w %h\n' "$samples/${names[i]}")
