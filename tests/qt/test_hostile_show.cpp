@@ -293,7 +293,7 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
     }
 }
 
-TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecode)
+TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
     write("8000 x 8000.jpg", hostile::claimingJpeg(8000, 8000));
     write("65500 x 1024.jpg", hostile::claimingJpeg(65500, 1024));
@@ -319,6 +319,11 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
     EXPECT_EQ(platform::qt::chargedBytes(), charged);
     EXPECT_EQ(worker.decode(path("40000 x 10.bmp"), screen)->decodedSize(), QSize(1920, 1));
     EXPECT_EQ(decodes, 1);
+    // What failed ahead fails at its turn without a second decode on the window's thread.
+    write("noise.jpg", hostile::noise(4000));
+    worker.request(path("noise.jpg"), {});
+    EXPECT_THROW(worker.decode(path("noise.jpg"), {}), platform::Failure);
+    EXPECT_EQ(decodes, 2);
 }
 
 // A picture larger than the screen is decoded smaller for a fitted show; stopped, the panel's box

@@ -304,6 +304,7 @@ TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
     for (const auto& [name, file] : std::vector<std::pair<std::string, QByteArray>>{
              {"claims 65500 x 65500", jpeg_files::claiming(small, 65500, 65500)},
              {"claims 8000 x 8000 in a few bytes", jpeg_files::claiming(small, 8000, 8000)},
+             {"claims 4000 x 4000 in a few kilobytes", jpeg_files::claiming(small, 4000, 4000)},
              {"last scan 300 times over", jpeg_files::lastScanRepeated(progressive, 300)}}) {
         SCOPED_TRACE(name);
         const std::string path = write("refused.jpg", file);

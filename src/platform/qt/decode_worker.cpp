@@ -114,11 +114,13 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     lock.unlock();
     if (picture)
         return picture;
-    // A decode made ahead may have given way to the budget, or failed on an earlier version of the file.
-    if (madeAhead)
-        return decode(path, bound, makeRoom);
+    // A picture that failed ahead fails now without a second try: a hostile file would otherwise
+    // cost its whole time budget again, on the window's thread.
     if (error)
         std::rethrow_exception(error);
+    // A decode made ahead may have given way to the budget.
+    if (madeAhead)
+        return decode(path, bound, makeRoom);
     throw Failure("cannot decode " + path);
 }
 

@@ -20,8 +20,9 @@ namespace platform::qt {
 
 class DecodedPicture;
 
-// Every decode runs on one worker, so the large buffers a decode needs are reused from one
-// thread's memory rather than held once per thread. At most one picture is held ahead, and only
+// Every decode of a picture to be shown runs on one worker, so the large buffers a decode needs
+// are reused from one thread's memory rather than held once per thread (only the picture box's
+// whole picture, wanted after a stop, is decoded on a thread of the application's pool). At most one picture is held ahead, and only
 // while it fits the memory budget. No caller waits on a decode past its time budget.
 class DecodeWorker {
 public:
