@@ -41,9 +41,11 @@ public:
     void request(const std::string& path, QSize bound);
     // The decode of path for bound: the one made ahead if it is exactly that, waiting while it is
     // under way, or else a new one, for which makeRoom is called first when it would not fit the
-    // budget. Throws Failure as decodeFile and planDecode do, and when the decode outruns its time.
+    // budget; whileWaiting is called about once a frame while the decode runs. Throws Failure as
+    // decodeFile and planDecode do, and when the decode outruns its time.
     std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
-                                                 const std::function<void()>& makeRoom = {});
+                                                 const std::function<void()>& makeRoom = {},
+                                                 const std::function<void()>& whileWaiting = {});
 
 private:
     struct Shared;
