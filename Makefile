@@ -2,8 +2,8 @@
 PACKAGES := build-essential cmake qt6-base-dev libxcb1-dev libgtest-dev libgmock-dev \
             libjpeg62-turbo-dev xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick \
             fonts-dejavu-core fonts-liberation
-# Colour management, and the X connection that tells the screen's colour profile.
-PACKAGES += pkg-config liblcms2-dev libxcb1-dev
+# Colour management with Little CMS.
+PACKAGES += pkg-config liblcms2-dev
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
 PACKAGES += lintian

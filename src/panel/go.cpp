@@ -44,7 +44,8 @@ void prepareGo(Form1& f)
         startNewCycleWhenComplete(s, f.File1.listCount());
         if (const std::optional<std::string> path = engine::nextPicturePath(f, s))
             f.Pictures.prefetchWhenIdle(*path, engine::pictureUse(f));
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        f.Log.passedOver("Go's first picture", failure.what());
     }
 }
 

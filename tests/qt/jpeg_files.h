@@ -95,6 +95,13 @@ inline QByteArray bigEndian16(int value)
     return QByteArray(1, static_cast<char>(value >> 8)) + QByteArray(1, static_cast<char>(value));
 }
 
+// The file with the size in its frame header overwritten.
+inline QByteArray claiming(QByteArray file, int width, int height)
+{
+    const qsizetype frame = file.indexOf("\xff\xc0");
+    return file.replace(frame + 5, 4, bigEndian16(height) + bigEndian16(width));
+}
+
 // A mid-grey JPEG of any size in few bytes: one grey component whose Huffman tables have a single
 // one-bit code each, so that each 8 x 8 block takes two zero bits (DC unchanged, end of block).
 inline QByteArray flatGrey(int width, int height)

@@ -266,10 +266,12 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
 // but a fitted picture that a reduced decode keeps within the limits is shown.
 TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
 {
+    const QByteArray small = jpeg_files::encoded(waves(QSize(64, 48)), {});
     const QByteArray progressive = jpeg_files::encoded(waves(QSize(256, 256)), {JCS_YCbCr, true});
     for (const auto& [name, file] : std::vector<std::pair<std::string, QByteArray>>{
-             {"claims 65500 x 65500", hostile::claimingJpeg(65500, 65500)},
-             {"claims 8000 x 8000 in a few bytes", hostile::claimingJpeg(8000, 8000)},
+             {"claims 65500 x 65500", jpeg_files::claiming(small, 65500, 65500)},
+             {"claims 8000 x 8000 in a few bytes", jpeg_files::claiming(small, 8000, 8000)},
+             {"claims 4000 x 4000 in a few kilobytes", jpeg_files::claiming(small, 4000, 4000)},
              {"last scan 300 times over", jpeg_files::lastScanRepeated(progressive, 300)}}) {
         SCOPED_TRACE(name);
         const std::string path = write("refused.jpg", file);

@@ -1,6 +1,7 @@
 // The thread that decodes pictures: the one asked for now, or the one most likely asked for next.
 #include "platform/qt/decode_worker.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -11,6 +12,9 @@
 namespace platform::qt {
 
 namespace {
+
+// How often a caller waiting on a decode is given the chance to keep its windows painted: a frame.
+constexpr std::chrono::milliseconds kWaitSlice(16);
 
 // How long an ending worker is given to notice its decode was cancelled before it is left behind.
 constexpr std::chrono::milliseconds kStopGrace(250);
@@ -88,7 +92,8 @@ void DecodeWorker::request(const std::string& path, QSize bound)
 }
 
 std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
-                                                           const std::function<void()>& makeRoom)
+                                                           const std::function<void()>& makeRoom,
+                                                           const std::function<void()>& whileWaiting)
 {
     const DecodePlan plan = planDecode(path, bound);
     std::unique_lock lock(shared_->mutex);
@@ -104,9 +109,18 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
         shared_->queueLocked(path, bound, false);
     }
     // Waiting for a decode under way still costs less than starting another.
-    if (!shared_->changed.wait_for(lock, plan.time, [this] { return shared_->stage == Shared::Stage::Done; })) {
-        shared_->dropLocked();
-        throw Failure("decoding took too long: " + path);
+    const auto done = [this] { return shared_->stage == Shared::Stage::Done; };
+    const auto deadline = std::chrono::steady_clock::now() + plan.time;
+    while (!shared_->changed.wait_for(lock, std::min(kWaitSlice, plan.time), done)) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            shared_->dropLocked();
+            throw Failure("decoding took too long: " + path);
+        }
+        if (whileWaiting) {
+            lock.unlock();
+            whileWaiting();
+            lock.lock();
+        }
     }
     shared_->stage = Shared::Stage::Idle;
     std::shared_ptr<const DecodedPicture> picture = std::move(shared_->result);
@@ -114,11 +128,13 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     lock.unlock();
     if (picture)
         return picture;
-    // A decode made ahead may have given way to the budget, or failed on an earlier version of the file.
-    if (madeAhead)
-        return decode(path, bound, makeRoom);
+    // A picture that failed ahead fails now without a second try: a hostile file would otherwise
+    // cost its whole time budget again, on the window's thread.
     if (error)
         std::rethrow_exception(error);
+    // A decode made ahead may have given way to the budget.
+    if (madeAhead)
+        return decode(path, bound, makeRoom);
     throw Failure("cannot decode " + path);
 }
 

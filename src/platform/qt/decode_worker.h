@@ -20,8 +20,9 @@ namespace platform::qt {
 
 class DecodedPicture;
 
-// Every decode runs on one worker, so the large buffers a decode needs are reused from one
-// thread's memory rather than held once per thread. At most one picture is held ahead, and only
+// Every decode of a picture to be shown runs on one worker, so the large buffers a decode needs
+// are reused from one thread's memory rather than held once per thread (only the picture box's
+// whole picture, wanted after a stop, is decoded on a thread of the application's pool). At most one picture is held ahead, and only
 // while it fits the memory budget. No caller waits on a decode past its time budget.
 class DecodeWorker {
 public:
@@ -40,9 +41,11 @@ public:
     void request(const std::string& path, QSize bound);
     // The decode of path for bound: the one made ahead if it is exactly that, waiting while it is
     // under way, or else a new one, for which makeRoom is called first when it would not fit the
-    // budget. Throws Failure as decodeFile and planDecode do, and when the decode outruns its time.
+    // budget; whileWaiting is called about once a frame while the decode runs. Throws Failure as
+    // decodeFile and planDecode do, and when the decode outruns its time.
     std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
-                                                 const std::function<void()>& makeRoom = {});
+                                                 const std::function<void()>& makeRoom = {},
+                                                 const std::function<void()>& whileWaiting = {});
 
 private:
     struct Shared;

@@ -70,7 +70,8 @@ void DecodedPicture::release() const
 
 const QImage& DecodedPicture::fullImage() const
 {
-    if (decoded_.size() == natural_)
+    // Released pixels are not decoded again here, on the window's thread and outside the budget.
+    if (decoded_.size() == natural_ || decoded_.isNull())
         return decoded_;
     if (full_.isNull()) {
         full_ = decodeWhole(nullptr);

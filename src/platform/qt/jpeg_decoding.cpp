@@ -15,9 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A decode only passed on to a smaller size reuses the scratch up to this size; a larger one is
-// rare enough to be freed at once rather than held.
-constexpr qsizetype kScratchLimitBytes = qsizetype{64} * 1024 * 1024;
 // QImage::Format_RGB32's 0xffRRGGBB words, byte by byte in memory.
 constexpr J_COLOR_SPACE kPaintedSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
@@ -103,7 +100,9 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     // All that decides whether the picture is decoded, and at what size, is known from the header.
     const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
     const std::int64_t pixels = std::int64_t{stored.width()} * stored.height();
-    if (pixels / kMaxPixelsPerByte > device.size())
+    // Huffman coding spends at least a bit on each block's first coefficient: 512 pixels a byte.
+    const std::int64_t pixelsPerByte = s.info.arith_code ? kMaxPixelsPerByte : 512;
+    if (pixels / pixelsPerByte > device.size())
         throw Failure("corrupt picture: " + path);
     s.deadline = start + decodeTimeBudget(stored);
     const int orientation = orientationOf(s.info);

@@ -132,8 +132,9 @@ DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QIma
     decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);
-    // The scratch must not share its memory with the picture handed out.
-    if (&image == scratch && decoded.image.constBits() == scratch->constBits())
+    // The scratch must not share its memory with the picture handed out, nor keep a rare large one.
+    if (&image == scratch &&
+        (decoded.image.constBits() == scratch->constBits() || scratch->sizeInBytes() > kScratchLimitBytes))
         *scratch = QImage();
     return decoded;
 }
@@ -188,6 +189,7 @@ PictureHeader readHeader(const std::string& path)
     QFile file;
     PictureHeader header;
     header.fileBytes = openRegularFile(path, file).size;
+    refuseLyingPngChunks(file, path);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
@@ -204,7 +206,7 @@ bool bilinearSuffices(QSize from, QSize to)
 
 QImage resampled(const QImage& image, QSize size)
 {
-    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPicturePixels)
+    if (image.isNull() || size.isEmpty() || std::int64_t{size.width()} * size.height() > kMaxPicturePixels)
         return {};
     if (image.size() == size)
         return image;

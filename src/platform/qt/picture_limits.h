@@ -9,6 +9,9 @@ inline constexpr int kPictureMemoryLimitMb = 256;
 inline constexpr std::int64_t kPictureMemoryLimitBytes = std::int64_t{kPictureMemoryLimitMb} * 1024 * 1024;
 // At four bytes a pixel, as pictures are painted.
 inline constexpr std::int64_t kMaxPicturePixels = kPictureMemoryLimitBytes / 4;
+// A decode only passed on to a smaller size reuses the decoder's scratch buffer up to this size; a
+// larger one is rare enough to be freed at once rather than held.
+inline constexpr std::int64_t kScratchLimitBytes = std::int64_t{64} * 1024 * 1024;
 // The most pixels a byte of any of the formats read can code: a GIF of one colour codes a few
 // thousand, a JPEG's Huffman code at least one bit for each block of 64. A header claiming more is
 // a lie that would cost a decode of filler.

@@ -1,9 +1,11 @@
-// Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
+// Loading picture files decoded for their use, in the screen's colours, the next one ahead of time.
 #include "platform/qt/qt_picture_loader.h"
 
 #include <exception>
 #include <memory>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
@@ -13,6 +15,7 @@
 #include "platform/qt/failure_log.h"
 #include "platform/qt/picture_decoding.h"
 #include "platform/qt/picture_limits.h"
+#include "platform/qt/raise.h"
 #include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
@@ -48,17 +51,26 @@ PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
         if (const std::shared_ptr<const DecodedPicture> last = lastLoaded_.lock())
             last->release();
     };
+    // The windows stay painted while the decode runs; nothing else of the program runs meanwhile.
+    struct Waiting {
+        Waiting() { waitingInsideHandler() = true; }
+        ~Waiting() { waitingInsideHandler() = false; }
+    } waiting;
+    const auto paint = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     // A decode made ahead is of the file and the screen as they were then; if either has changed
     // since, the picture is decoded again.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom);
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom, paint);
     if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile())
-        picture = worker_.decode(path, bound, makeRoom);
+        picture = worker_.decode(path, bound, makeRoom, paint);
     lastLoaded_ = picture;
     return picture;
 }
 
 void QtPictureLoader::prefetch(const std::string& path, PictureUse use)
 {
+    // Asked from the loop that keeps the windows painted, it would drop the decode being waited on.
+    if (waitingInsideHandler())
+        return;
     // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {
         worker_.request(path, boundFor(use));

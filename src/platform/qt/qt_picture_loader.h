@@ -1,4 +1,4 @@
-// Loading picture files with Qt's image reader, decoded for their use, the next one ahead of time.
+// Loading picture files decoded for their use, in the screen's colours, the next one ahead of time.
 #pragma once
 
 #include <memory>

@@ -1,6 +1,7 @@
 // Builds the windows and their controls from the designs and finds them by name and kind.
 #include "platform/qt/qt_ui.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_window.h"
+#include "platform/qt/raise.h"
 
 namespace platform::qt {
 
@@ -35,6 +37,18 @@ struct QtUi::Services {
 };
 
 namespace {
+
+// A window closed from the desktop while a handler waits on a decode closes once the handler is
+// done: closing it then would pull the window from under the handler.
+void whenNoHandlerWaits(std::function<void()> act)
+{
+    constexpr int kRetryMs = 20;
+    if (!waitingInsideHandler()) {
+        act();
+        return;
+    }
+    QTimer::singleShot(kRetryMs, [act = std::move(act)]() mutable { whenNoHandlerWaits(std::move(act)); });
+}
 
 struct Built {
     std::unique_ptr<Control> control;
@@ -135,11 +149,11 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
 std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)
 {
     if (mainWindow)
-        return [this] { services_->program.end(); };
+        return [this] { whenNoHandlerWaits([this] { services_->program.end(); }); };
     // A black backdrop holds nothing worth keeping; any other window keeps its image for later.
     if (design.black)
-        return [this, name = design.name] { windows_.at(name)->unload(); };
-    return [this, name = design.name] { windows_.at(name)->hide(); };
+        return [this, name = design.name] { whenNoHandlerWaits([this, name] { windows_.at(name)->unload(); }); };
+    return [this, name = design.name] { whenNoHandlerWaits([this, name] { windows_.at(name)->hide(); }); };
 }
 
 void QtUi::closeWindows()
