@@ -1,6 +1,6 @@
 # Under openbox: the frameless windows undecorated where the program puts them, the picture of each
-# tick in front even of another program's window, and the panel back in front and active after a
-# stop on the display window.
+# tick in front even of another program's window, the panel back in front and active after a stop
+# on the display window, and a picture in the corner where the program puts it.
 export PIXORA_E2E_WM=openbox
 source "$(dirname "$0")/lib.sh"
 
@@ -32,6 +32,7 @@ find_display_window
 wait_until 10 "the first picture did not appear" screen_shows $CX $CY 0 0 255
 expect_centred "$DISPLAY_WID" "the display window" 200 150
 expect_unframed "$DISPLAY_WID" "the display window"
+pointer_to 5 5
 xdotool key Escape
 wait_until 10 "Esc on the display window did not bring the panel back" panel_shown
 
@@ -49,5 +50,13 @@ double_click_at $CX $CY
 wait_until 10 "the panel did not come back in front" panel_shown
 wait_until 10 "the panel that came back is not the active window" active_is "$WID"
 display_hidden || fail "the display window is still on the screen"
+
+# Openbox leaves the lower-right corner where the program puts it.
+click_twips "${RESIZE_BOX[@]}"
+click_twips "${LOWER_RIGHT_BOX[@]}"
+click_twips "${GO_BUTTON[@]}"
+wait_until 10 "the picture did not go to the lower-right corner" eval \
+    'window_geometry; ((WIN_W < 545 && WIN_X + WIN_W == SCREEN_W && WIN_Y + WIN_H == SCREEN_H))'
+stop_show
 click_twips "${EXIT_BUTTON[@]}"
 expect_exit

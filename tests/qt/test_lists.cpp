@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -62,7 +63,7 @@ protected:
     void touch(const std::string& name) const { ASSERT_TRUE(std::ofstream(path(name))) << name; }
 
     QTemporaryDir dir;
-    const std::string folder = canonicalFolder(QFile::encodeName(dir.path()).toStdString());
+    const std::string folder = QFile::encodeName(QFileInfo(dir.path()).canonicalFilePath()).toStdString();
     QWidget window;
 };
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -22,7 +23,6 @@
 #include "fake/fake_ui.h"
 #include "form/form1_design.h"
 #include "platform/failure.h"
-#include "platform/qt/folder_listing.h"
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_window.h"
@@ -66,7 +66,7 @@ struct QtDesk {
 
     std::string folder(const std::string& name, const std::vector<std::string>& files)
     {
-        const std::string path = platform::qt::canonicalFolder(dir.path().toStdString()) + "/" + name;
+        const std::string path = QFileInfo(dir.path()).canonicalFilePath().toStdString() + "/" + name;
         EXPECT_EQ(::mkdir(path.c_str(), 0700), 0);
         for (const std::string& file : files)
             EXPECT_TRUE(std::ofstream(path + "/" + file)) << file;

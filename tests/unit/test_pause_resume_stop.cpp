@@ -71,49 +71,31 @@ TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)
     }
 }
 
-TEST_F(PauseResumeStop, BothDoubleClicksBringForm1UpToThePanelSize)
+// On the 12000 x 9000 twips screen the 8175 x 5535 panel fits from 0 to 3825 across and 3465 down.
+TEST_F(PauseResumeStop, BothDoubleClicksGrowForm1ToThePanelAndMoveItOnlyToBringThePanelOnScreen)
 {
     const struct {
-        float width, height, newWidth, newHeight, pictureWidth, pictureHeight;
+        float left, top, width, height, newLeft, newTop, newWidth, newHeight, pictureWidth, pictureHeight;
     } rows[] = {
-        {9000, 4000, 9000, 5535, 8995, 5535},
-        {8175, 5535, 8175, 5535, 8170, 5530},
-        {8174.5f, 9000, 8175, 9000, 8175, 8995},
-    };
-    for (const bool onForm2 : {false, true}) {
-        for (const auto& row : rows) {
-            f.Me.setWidth(row.width);
-            f.Me.setHeight(row.height);
-            f.Picture1.setWidth(row.width - 5);
-            f.Picture1.setHeight(row.height - 5);
-            onForm2 ? doubleClick(f.Form2) : doubleClick(f.Picture1);
-            EXPECT_EQ(f.Me.width(), row.newWidth);
-            EXPECT_EQ(f.Me.height(), row.newHeight);
-            EXPECT_EQ(f.Picture1.width(), row.pictureWidth);
-            EXPECT_EQ(f.Picture1.height(), row.pictureHeight);
-        }
-    }
-}
-
-TEST_F(PauseResumeStop, BothDoubleClicksMoveForm1OnlyToBringThePanelOntoTheScreen)
-{
-    // On the 12000 x 9000 twips screen the 8175 x 5535 panel fits from 0 to 3825 across and 3465 down.
-    const struct {
-        float left, top, newLeft, newTop;
-    } rows[] = {
-        {-24000, -18000, 0, 0},  // a picture four times the screen, centred
-        {7000, 6000, 3825, 3465},  // a small picture at the lower right
-        {3825, 0, 3825, 0},
-        {100.5f, 3465, 100.5f, 3465},
+        {-24000, -18000, 9000, 4000, 0, 0, 9000, 5535, 8995, 5535},  // four times the screen, centred
+        {7000, 6000, 8175, 5535, 3825, 3465, 8175, 5535, 8170, 5530},  // small, at the lower right
+        {3825, 0, 8174.5f, 9000, 3825, 0, 8175, 9000, 8175, 8995},
+        {100.5f, 3465, 8175, 5535, 100.5f, 3465, 8175, 5535, 8170, 5530},
     };
     for (const bool onForm2 : {false, true}) {
         for (const auto& row : rows) {
             f.Me.setLeft(row.left);
             f.Me.setTop(row.top);
+            f.Me.setWidth(row.width);
+            f.Me.setHeight(row.height);
+            f.Picture1.setWidth(row.width - 5);
+            f.Picture1.setHeight(row.height - 5);
             ui.journal.clear();
             onForm2 ? doubleClick(f.Form2) : doubleClick(f.Picture1);
-            EXPECT_EQ(f.Me.left(), row.newLeft);
-            EXPECT_EQ(f.Me.top(), row.newTop);
+            EXPECT_EQ((std::vector{f.Me.left(), f.Me.top(), f.Me.width(), f.Me.height()}),
+                      (std::vector{row.newLeft, row.newTop, row.newWidth, row.newHeight}));
+            EXPECT_EQ(f.Picture1.width(), row.pictureWidth);
+            EXPECT_EQ(f.Picture1.height(), row.pictureHeight);
             EXPECT_EQ(ui.journal.startingWith("Form1.setLeft").empty(), row.left == row.newLeft);
             EXPECT_EQ(ui.journal.startingWith("Form1.setTop").empty(), row.top == row.newTop);
         }

@@ -26,11 +26,13 @@ protected:
         f.state.mPaused = 0;
     }
 
-    // Runs one tick over a cycle that is complete.
+    // Runs one tick over a cycle that is complete: the show stops, and the desktop hears it.
     void expectTickStops()
     {
         ui.journal.clear();
+        ui.session().lastTold.reset();
         tick();
+        EXPECT_EQ(ui.session().lastTold, false);
         EXPECT_EQ(f.state.mPaused, 1);
         EXPECT_FALSE(f.Timer1.enabled());
         expectPanel(true);

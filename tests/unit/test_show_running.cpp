@@ -41,11 +41,4 @@ TEST_F(ShowRunning, ClicksOnEitherSurfacePauseResumeAndStop)
     expectSteps({{go, true}, {form2Click, false}, {form2Click, true}, {form2Stop, false}, {click, false}, {go, true}});
 }
 
-TEST_F(ShowRunning, EndOfARandomCycleStopsIt)
-{
-    f.chkRandomPictures.setValue(1);
-    ui.random().script({0.1, 0.5, 0.9});
-    expectSteps({{go, true}, {interval, true}, {interval, true}, {interval, false}});
-}
-
 }  // namespace
