@@ -34,6 +34,7 @@
 #include "form/form1.h"
 #include "form/form1_design.h"
 #include "hostile_files.h"
+#include "jpeg_files.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/decode_worker.h"
@@ -293,8 +294,9 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
 
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
-    write("8000 x 8000.jpg", hostile::claimingJpeg(8000, 8000));
-    write("65500 x 1024.jpg", hostile::claimingJpeg(65500, 1024));
+    const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
+    write("8000 x 8000.jpg", jpeg_files::claiming(small, 8000, 8000));
+    write("65500 x 1024.jpg", jpeg_files::claiming(small, 65500, 1024));
     write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
     platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
