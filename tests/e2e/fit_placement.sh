@@ -29,8 +29,7 @@ expect_colour "$SHOT" "255 255 255" "around the fitted picture" $((WIN_X + WIN_W
 double_click_at $CX $CY
 wait_until 10 "the display window stayed after a double click" display_hidden
 wait_until 10 "the panel did not come back" window_mapped "$WID"
-xdotool key alt+x
-expect_exit
+expect_exit alt+x
 
 # The lower-right corner, exact to the pixel; the slow speed keeps the timer from adding a picture.
 start_pixora "$corner"
@@ -43,5 +42,4 @@ screenshot lower-right
 expect_colour "$SHOT" "255 255 0" "the yellow mark" $((SCREEN_W - 1)) $((SCREEN_H - 1)) $((SCREEN_W - 4)) $((SCREEN_H - 4))
 expect_colour "$SHOT" "255 0 0" "beside the mark" $((SCREEN_W - 5)) $((SCREEN_H - 1)) $((SCREEN_W - 1)) $((SCREEN_H - 5))
 stop_show
-xdotool key alt+x
-expect_exit
+expect_exit alt+x

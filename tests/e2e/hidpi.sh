@@ -3,11 +3,9 @@
 export QT_SCALE_FACTOR=2
 source "$(dirname "$0")/lib.sh"
 
-pictures=$WORK/pictures
-mkdir "$pictures"
 # Alternate pixels: any enlarging or smoothing turns them into flat grey.
 convert -size 300x200 pattern:gray50 -fill red -draw 'rectangle 0,0 9,9' -fill blue -draw 'point 299,199' \
-    "$pictures/fine.bmp"
+    "$PICTURES/fine.bmp"
 
 # shown_exactly WINDOW WHAT: waits until the window is exactly the picture's 300 x 200 screen pixels,
 # then fails the test unless it shows the picture unchanged.
@@ -16,12 +14,12 @@ shown_exactly() {
     screenshot "$2"
     convert "$SHOT" -crop "300x200+$WIN_X+$WIN_Y" +repage "$WORK/shown.bmp"
     local differing
-    differing=$(compare -metric AE "$pictures/fine.bmp" "$WORK/shown.bmp" null: 2>&1) || true
+    differing=$(compare -metric AE "$PICTURES/fine.bmp" "$WORK/shown.bmp" null: 2>&1) || true
     [[ $differing == 0 ]] || fail "$2: $differing pixels differ from the picture (see $SHOT)"
 }
 
 start_display
-start_pixora "$pictures"
+start_pixora "$PICTURES"
 
 # The panel's 8190 x 5565 twips, centred, at two screen pixels to a logical one.
 expect_centred "$WID" "the panel" 1092 742
@@ -30,17 +28,13 @@ click_twips "${GO_BUTTON[@]}"
 shown_exactly "$WID" picture-box
 
 # "Re-Size to fit screen" is checked from the keyboard: the text box, then eight controls on.
-pointer_to 5 5
-xdotool key Escape
-wait_until 10 "Esc did not bring the panel back" panel_shown
+escape_to_panel
 click_twips "${TEXT_BOX[@]}"
 xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab space
 click_twips "${GO_BUTTON[@]}"
 find_display_window
 shown_exactly "$DISPLAY_WID" display-window
 
-pointer_to 5 5
-xdotool key Escape
-wait_until 10 "Esc did not bring the panel back" panel_shown
+escape_to_panel
 click_twips "${EXIT_BUTTON[@]}"
 expect_exit

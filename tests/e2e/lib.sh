@@ -8,6 +8,9 @@ SCREEN_H=1024
 CX=$((SCREEN_W / 2))
 CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
+# The folder a test puts its pictures in.
+PICTURES=$WORK/pictures
+mkdir "$PICTURES"
 XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
 # Screen pixels to a logical pixel: twips are logical, 15 to a logical pixel. Whole factors only.
 SCALE=${QT_SCALE_FACTOR:-1}
@@ -91,8 +94,9 @@ find_display_window() {
 
 display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 
-# expect_exit: after Exit or Alt+X, the program must end, and end cleanly.
+# expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
 expect_exit() {
+    [[ -z ${1:-} ]] || xdotool key "$1"
     wait_until 20 "the program did not end" eval '! kill -0 "$PIXORA_PID" 2>/dev/null'
     wait "$PIXORA_PID" || fail "the program ended with status $?; see $WORK/pixora.log"
     PIXORA_PID=
@@ -186,11 +190,19 @@ expect_centred() {
         fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
 }
 
-# stop_show: double-clicks the middle of the main window and waits for the panel to come back.
+# stop_show [X Y]: double-clicks there, or the middle of the main window, and waits for the panel to
+# come back.
 stop_show() {
-    window_geometry
-    double_click_at $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2))
+    (($#)) || window_geometry
+    double_click_at "${1:-$((WIN_X + WIN_W / 2))}" "${2:-$((WIN_Y + WIN_H / 2))}"
     wait_until 10 "the panel did not come back" panel_shown
+}
+
+# escape_to_panel: Esc, with the pointer out of the way, brings the panel back.
+escape_to_panel() {
+    pointer_to 5 5
+    xdotool key Escape
+    wait_until 10 "Esc did not bring the panel back" panel_shown
 }
 
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.

@@ -28,5 +28,4 @@ for i in 1 "${!names[@]}"; do
         screen_shows $CX $CY "$r" "$g" "$b" 9
     stop_show
 done
-xdotool key alt+x
-expect_exit
+expect_exit alt+x

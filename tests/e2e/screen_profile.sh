@@ -3,13 +3,11 @@
 source "$(dirname "$0")/lib.sh"
 profile_maker=$(realpath "$2")
 
-pictures=$WORK/pictures
-mkdir "$pictures"
-convert -size 300x200 xc:red "$pictures/red.bmp"
+convert -size 300x200 xc:red "$PICTURES/red.bmp"
 
 start_display
 "$profile_maker" swapped --on-root || fail "cannot set the screen's profile"
-start_pixora "$pictures"
+start_pixora "$PICTURES"
 speed_bar_key Home
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture was not converted to the screen's profile" screen_shows $CX $CY 0 255 0
@@ -20,5 +18,4 @@ xprop -root -remove _ICC_PROFILE
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture was not shown in sRGB once the profile was removed" screen_shows $CX $CY 255 0 0
 stop_show
-xdotool key alt+x
-expect_exit
+expect_exit alt+x

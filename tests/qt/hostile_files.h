@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace hostile {
@@ -52,19 +51,6 @@ inline QByteArray claiming(QByteArray file, std::int64_t width, std::int64_t hei
             file[at + i] = static_cast<char>(width >> (8 * i));
             file[at + bytes + i] = static_cast<char>(height >> (8 * i));
         }
-    return file;
-}
-
-// A small JPEG whose frame header claims width x height: a few hundred bytes that would decode to
-// that many pixels of filler.
-inline QByteArray claimingJpeg(int width, int height)
-{
-    QByteArray file = solid(QSize(16, 16), Qt::gray, "JPEG");
-    const int frame = static_cast<int>(file.indexOf("\xff\xc0"));
-    for (const auto& [at, value] : {std::pair{frame + 5, height}, std::pair{frame + 7, width}}) {
-        file[at] = static_cast<char>(value >> 8);
-        file[at + 1] = static_cast<char>(value);
-    }
     return file;
 }
 

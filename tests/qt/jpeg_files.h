@@ -20,10 +20,14 @@ struct Coding {
     QByteArray profile = {};  // written as APP2 segments when not empty
 };
 
-// CMYK is written as Adobe's inverted inks with no black, which read back as the same colours.
+// CMYK is written as Adobe's inverted inks with no black (red, green and blue, then 255), which read
+// back as the same colours.
 inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    const bool grey = coding.space == JCS_GRAYSCALE;
+    const bool inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
+    const QImage pixels = picture.convertToFormat(grey ? QImage::Format_Grayscale8
+                                                       : inks ? QImage::Format_RGBX8888 : QImage::Format_RGB888);
     jpeg_compress_struct info{};
     jpeg_error_mgr error{};
     info.err = jpeg_std_error(&error);
@@ -31,10 +35,8 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
     unsigned char* bytes = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &bytes, &size);
-    info.image_width = static_cast<JDIMENSION>(rgb.width());
-    info.image_height = static_cast<JDIMENSION>(rgb.height());
-    const bool grey = coding.space == JCS_GRAYSCALE;
-    const bool inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
+    info.image_width = static_cast<JDIMENSION>(pixels.width());
+    info.image_height = static_cast<JDIMENSION>(pixels.height());
     info.input_components = grey ? 1 : inks ? 4 : 3;
     info.in_color_space = grey ? JCS_GRAYSCALE : inks ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
@@ -48,17 +50,8 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
     if (!coding.profile.isEmpty())
         jpeg_write_icc_profile(&info, reinterpret_cast<const JOCTET*>(coding.profile.constData()),
                                static_cast<unsigned int>(coding.profile.size()));
-    QByteArray row(rgb.width() * info.input_components, '\0');
     while (info.next_scanline < info.image_height) {
-        const uchar* in = rgb.constScanLine(static_cast<int>(info.next_scanline));
-        for (int x = 0; x < rgb.width(); ++x) {
-            const uchar* pixel = in + 3 * x;
-            if (grey)
-                row[x] = static_cast<char>(qGray(pixel[0], pixel[1], pixel[2]));
-            for (int c = 0; c < info.input_components && !grey; ++c)
-                row[info.input_components * x + c] = static_cast<char>(c < 3 ? pixel[c] : 255);
-        }
-        JSAMPROW rows[] = {reinterpret_cast<JSAMPROW>(row.data())};
+        JSAMPROW rows[] = {const_cast<JSAMPROW>(pixels.constScanLine(static_cast<int>(info.next_scanline)))};
         jpeg_write_scanlines(&info, rows, 1);
     }
     jpeg_finish_compress(&info);

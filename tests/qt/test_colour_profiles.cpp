@@ -89,16 +89,13 @@ QByteArray bmp(QColor colour, const QByteArray& profile)
     const auto put = [&](int at, quint32 value) { qToLittleEndian(value, file.data() + at); };
     file[0] = 'B';
     file[1] = 'M';
-    put(10, 14 + 124);
-    for (const auto& [at, value] : {std::pair{14, 124}, {18, kSide}, {22, kSide}, {26, 1 | 32 << 16}, {30, 3}})
-        put(at, static_cast<quint32>(value));
-    put(54, 0x00ff0000);
-    put(58, 0x0000ff00);
-    put(62, 0x000000ff);
-    put(66, 0xff000000);
-    put(70, profile.isEmpty() ? 0x73524742 : 0x4d424544);  // 'sRGB' or 'MBED'
-    put(126, 124 + kSide * kSide * 4);
-    put(130, static_cast<quint32>(profile.size()));
+    // The header's fields, then the masks of red, green, blue and alpha, the colour space ('sRGB' or
+    // 'MBED'), and where the profile is and how long.
+    for (const auto& [at, value] : {std::pair<int, quint32>{10, 14 + 124}, {14, 124}, {18, kSide}, {22, kSide},
+                                    {26, 1 | 32 << 16}, {30, 3}, {54, 0x00ff0000}, {58, 0x0000ff00}, {62, 0x000000ff},
+                                    {66, 0xff000000}, {70, profile.isEmpty() ? 0x73524742u : 0x4d424544u},
+                                    {126, 124 + kSide * kSide * 4}, {130, static_cast<quint32>(profile.size())}})
+        put(at, value);
     for (int i = 0; i < kSide * kSide; ++i)
         file.append(static_cast<char>(colour.blue())).append(static_cast<char>(colour.green()))
             .append(static_cast<char>(colour.red())).append(static_cast<char>(colour.alpha()));
@@ -123,23 +120,15 @@ QByteArray gif(QColor colour, const QByteArray& profile)
 
 QByteArray pictureFile(Container container, QColor colour, const QByteArray& profile)
 {
-    // Large enough for the conversion to be shared between two threads.
-    const QSize size = container == Container::Jpeg ? QSize(1200, 1000) : QSize(16, 16);
-    QImage image(size, container == Container::GreyJpeg ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
-    if (container == Container::GreyJpeg)
-        image.fill(static_cast<uint>(colour.red()));
-    else
-        image.fill(colour);
-    switch (container) {
-    case Container::TranslucentBmp:
+    if (container == Container::TranslucentBmp)
         return bmp(colour, profile);
-    case Container::Gif:
+    if (container == Container::Gif)
         return gif(colour, profile);
-    case Container::JpegInTwoChunks:
-        return jpeg(image, profile, 2);
-    default:
-        return jpeg(image, profile, 1);
-    }
+    // Large enough for the conversion to be shared between two threads.
+    QImage image(container == Container::Jpeg ? QSize(1200, 1000) : QSize(16, 16),
+                 container == Container::GreyJpeg ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    image.fill(colour);
+    return jpeg(image, profile, container == Container::JpegInTwoChunks ? 2 : 1);
 }
 
 bool near(QColor a, QColor b)

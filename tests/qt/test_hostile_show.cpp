@@ -18,13 +18,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <future>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,6 +32,7 @@
 #include "form/form1.h"
 #include "form/form1_design.h"
 #include "hostile_files.h"
+#include "jpeg_files.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/decode_worker.h"
@@ -217,44 +216,29 @@ TEST_F(HostileShow, AFolderThatGoesAwayAndComesBackIsShownAsItIsNow)
 
 // The decode is run by the test: one that waits to be cancelled, one that never ends by itself.
 struct ScriptedDecode {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool started = false;
-    bool cancelled = false;
-    bool released = false;
-    bool returned = false;
-
-    template <typename Predicate>
-    bool waitFor(Predicate predicate)
-    {
-        std::unique_lock lock(mutex);
-        return changed.wait_for(lock, std::chrono::seconds(60), predicate);
-    }
-
-    void note(bool ScriptedDecode::*what)
-    {
-        const std::lock_guard lock(mutex);
-        this->*what = true;
-        changed.notify_all();
-    }
+    std::atomic<bool> started{false}, cancelled{false}, released{false}, returned{false};
 };
+
+// Waits a minute at most, so that a worker that never gets there fails rather than hangs.
+bool waitFor(const std::atomic<bool>& flag)
+{
+    for (int i = 0; i < 60000 && !flag; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return flag;
+}
 
 platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode>& script, bool heedsCancel)
 {
     return [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
                                  QImage*) -> platform::qt::DecodedFile {
-        script->note(&ScriptedDecode::started);
-        const auto released = [&] {
-            const std::lock_guard lock(script->mutex);
-            return script->released;
-        };
+        script->started = true;
         // Ends by itself after a minute at most, so that a worker waiting on it fails rather than hangs.
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!(heedsCancel && cancelled->load()) && !released() && std::chrono::steady_clock::now() < giveUp)
+        while (!(heedsCancel && cancelled->load()) && !script->released && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (cancelled->load())
-            script->note(&ScriptedDecode::cancelled);
-        script->note(&ScriptedDecode::returned);
+            script->cancelled = true;
+        script->returned = true;
         throw platform::Failure("scripted: " + path);
     };
 }
@@ -268,7 +252,7 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
         auto worker = std::make_unique<platform::qt::DecodeWorker>(scripted(script, heedsCancel));
         if (heedsCancel) {
             worker->request(path("good.jpg"), {});
-            ASSERT_TRUE(script->waitFor([&] { return script->started; }));
+            ASSERT_TRUE(waitFor(script->started));
         } else {
             // The window's thread is let go at the decode's time budget, with a failure, and may
             // keep its windows painted meanwhile.
@@ -279,22 +263,18 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
         // A generous guard: a destructor that waits on the decode fails here rather than hangs.
         auto ending = std::async(std::launch::async, [&] { worker.reset(); });
         ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
-        if (heedsCancel) {
-            EXPECT_TRUE(script->waitFor([&] { return script->returned; }));
-        } else {
-            const std::lock_guard lock(script->mutex);
-            EXPECT_FALSE(script->returned);
-        }
-        script->note(&ScriptedDecode::released);
-        ASSERT_TRUE(script->waitFor([&] { return script->returned; }));
+        EXPECT_EQ(heedsCancel ? waitFor(script->returned) : script->returned.load(), heedsCancel);
+        script->released = true;
+        ASSERT_TRUE(waitFor(script->returned));
         EXPECT_TRUE(script->cancelled);
     }
 }
 
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
-    write("8000 x 8000.jpg", hostile::claimingJpeg(8000, 8000));
-    write("65500 x 1024.jpg", hostile::claimingJpeg(65500, 1024));
+    const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
+    write("8000 x 8000.jpg", jpeg_files::claiming(small, 8000, 8000));
+    write("65500 x 1024.jpg", jpeg_files::claiming(small, 65500, 1024));
     write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
     platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
