@@ -33,8 +33,7 @@ class PaintClock : public QObject {
 public:
     PaintClock(const state::ShowState& state, int wanted, QEventLoop& loop)
         : state_(state), counted_(state.gShownCount), wanted_(wanted), loop_(loop)
-    {
-    }
+    {}
 
     // For each picture, the number of ticks since the clock started and the moment it was painted.
     std::vector<std::pair<int, Clock::time_point>> painted;

@@ -174,7 +174,7 @@ void checkShowTargets(const std::vector<KindResults>& kinds)
         };
         atMost("window frozen by a tick at 500 ms, p95,", "hold_p95_ms", 16);
         atMost("whole tick until painted at 500 ms, median,", "tick_median_ms", 10);
-        atMost("painted after its timer period, p95,", "late_p95_ms", 20);
+        atMost("painted off its timer period, p95,", "late_p95_ms", 20);
         atMost("Go after 1 s rest to its picture painted", "go_rested_ms", 30);
         // Cold, a picture costs its decode at the size it is drawn at, and little more.
         for (const bool fit : {false, true}) {
@@ -214,9 +214,9 @@ int report(const QString& root)
     Report out;
 
     std::printf("\nPer tick at 500 ms, ms (median / p95): the whole tick until painted, and the time the tick held "
-                "the UI thread; peak resident memory, MB; with the program's own timer, how late a picture is "
-                "painted after its period (p95); CPU time per picture; Go to its picture painted, cold and after "
-                "1 s rest, ms\n");
+                "the UI thread; peak resident memory, MB; with the program's own timer, how far from its period a "
+                "picture is painted, early or late (p95); CPU time per picture; Go to its picture painted, cold "
+                "and after 1 s rest, ms\n");
     std::printf("%-11s %-13s %9s %17s %17s %8s %8s %8s %8s %8s\n", "kind", "mode", "floor", "whole tick", "UI held",
                 "peak MB", "late p95", "CPU/pic", "Go cold", "Go rest");
     std::vector<KindResults> kinds;
