@@ -1,6 +1,8 @@
 // Clocks, medians, resident memory, and figures passed from a measuring process to the report.
 #include "measure.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +16,13 @@ namespace bench {
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double processCpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 Spread spreadOf(std::vector<double> samples)

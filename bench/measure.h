@@ -15,6 +15,9 @@ using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start);
 
+// CPU time of every thread of this process so far: the decoding ahead counts as much as the tick.
+double processCpuMilliseconds();
+
 struct Spread {
     double median = 0;
     double p95 = 0;  // nearest rank

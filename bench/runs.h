@@ -11,13 +11,15 @@ struct ShowMode {
     bool random;  // "Randomly Select Pictures"
     bool paced;   // one tick every 500 ms, the fastest speed, rather than back to back
     int ticks;
+    // Then as many periods of the program's own timer, for punctuality, and Go after a rest.
+    int timerTicks = 0;
 };
 
 inline constexpr ShowMode kModes[] = {
-    {"fit_random", true, true, false, 20},
-    {"fit_seq", true, false, true, 16},
-    {"nofit_random", false, true, false, 6},
-    {"nofit_seq", false, false, true, 6},
+    {"fit_random", true, true, true, 10, 10},
+    {"fit_seq", true, false, true, 10, 10},
+    {"nofit_random", false, true, true, 10, 10},
+    {"nofit_seq", false, false, true, 10, 10},
 };
 
 // The long show whose memory is watched, on the largest pictures.

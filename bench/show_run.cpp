@@ -1,16 +1,14 @@
 // The real handlers on the real Qt platform, ticked over one kind's folder in one mode.
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
-
 #include <vector>
 
 #include "display/window_designs.h"
+#include "event_loop.h"
 #include "form/form1.h"
 #include "form/form1_design.h"
 #include "measure.h"
 #include "platform/qt/qt_ui.h"
 #include "runs.h"
+#include "show_phases.h"
 #include "wiring.h"
 
 namespace bench {
@@ -18,22 +16,6 @@ namespace bench {
 namespace {
 
 constexpr int kPaceMilliseconds = 500;
-
-// Delivers what the tick left for the event loop, the painting of the windows above all.
-void settle()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10000);
-}
-
-void idleUntil(Clock::time_point start, int milliseconds)
-{
-    const int remaining = milliseconds - static_cast<int>(millisecondsSince(start));
-    if (remaining <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(remaining, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 }  // namespace
 
@@ -49,11 +31,14 @@ int runShow(const QString& folder, const ShowMode& mode)
     form.chkReSize.setValue(mode.fit ? 1 : 0);
     form.chkRandomPictures.setValue(mode.random ? 1 : 0);
     form.HScroll1.setValue(kPaceMilliseconds);
+    const double cpuAtGo = processCpuMilliseconds();
     const Clock::time_point go = Clock::now();
+    // Right after the folder and the options were set: nothing was decoded ahead for this Go.
     form.cmdGo.Click.raise();
     // From here the benchmark raises the timer's tick itself, on its own clock.
     form.Timer1.setEnabled(false);
     settle();
+    const double coldGo = millisecondsSince(go);
     if (mode.paced)
         idleUntil(go, kPaceMilliseconds);
 
@@ -73,6 +58,14 @@ int runShow(const QString& folder, const ShowMode& mode)
     }
     if (form.state.mPaused != 0)
         return 1;  // the show ended early: the figures would not be of the mode asked for
+    std::vector<double> lateness;
+    if (mode.timerTicks > 0) {
+        lateness = timerLateness(form, mode.fit, mode.timerTicks);
+        if (static_cast<int>(lateness.size()) != mode.timerTicks)
+            return 1;
+    }
+    // The picture decoded ahead after the last one shown is counted too: a little too much, not too little.
+    const double cpuPerPicture = (processCpuMilliseconds() - cpuAtGo) / (1 + mode.ticks + mode.timerTicks);
 
     const Spread tick = spreadOf(whole);
     const Spread hold = spreadOf(held);
@@ -82,6 +75,14 @@ int runShow(const QString& folder, const ShowMode& mode)
     printFigure("hold_p95_ms", hold.p95);
     printFigure("rss_end_mb", statusMegabytes("VmRSS"));
     printFigure("peak_rss_mb", statusMegabytes("VmHWM"));
+    printFigure("cpu_per_picture_ms", cpuPerPicture);
+    if (mode.timerTicks > 0) {
+        const Spread late = spreadOf(lateness);
+        printFigure("late_median_ms", late.median);
+        printFigure("late_p95_ms", late.p95);
+        printFigure("go_cold_ms", coldGo);
+        printFigure("go_rested_ms", goAfterRest(form, mode.fit));
+    }
     return 0;
 }
 
