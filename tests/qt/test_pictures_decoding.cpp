@@ -97,17 +97,25 @@ protected:
     // Every colour gives a file of the same length.
     static QByteArray bitmap(QColor colour) { return hostile::solid(QSize(60, 40), colour, "BMP"); }
 
-    // Has the loader decode ahead and waits until its worker has read all of the file and closed it.
+    // Has the loader decode ahead and waits until its worker has read all of the file and closed it:
+    // the file is opened twice, for its header and then for its pixels.
     void aheadCompletely(const std::string& path, PictureUse use = PictureUse::Fitted)
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
         loader.prefetch(path, use);
-        pollfd ready{fd, POLLIN, 0};
-        // A bound on waiting for a broken worker, not a measure of speed.
-        const int polled = ::poll(&ready, 1, 20000);
+        std::size_t closes = 0;
+        while (closes < 2) {
+            pollfd ready{fd, POLLIN, 0};
+            // A bound on waiting for a broken worker, not a measure of speed.
+            if (::poll(&ready, 1, 20000) != 1)
+                break;
+            alignas(inotify_event) char events[4096];
+            const ssize_t bytes = ::read(fd, events, sizeof events);
+            closes += bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(inotify_event) : 0;
+        }
         ::close(fd);
-        ASSERT_EQ(polled, 1);
+        ASSERT_EQ(closes, 2u);
     }
 
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
