@@ -98,13 +98,14 @@ protected:
     static QByteArray bitmap(QColor colour) { return hostile::solid(QSize(60, 40), colour, "BMP"); }
 
     // Has the loader decode ahead and waits until its worker has read all of the file and closed it:
-    // the file is opened twice, for its header and then for its pixels.
+    // the file is opened twice, for its header and then for its pixels. Opens are watched too, or
+    // the two closes in a row could reach the watch as one.
     void aheadCompletely(const std::string& path, PictureUse use = PictureUse::Fitted)
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
-        ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_CLOSE_NOWRITE), 0);
+        ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_OPEN | IN_CLOSE_NOWRITE), 0);
         loader.prefetch(path, use);
-        std::size_t closes = 0;
+        int closes = 0;
         while (closes < 2) {
             pollfd ready{fd, POLLIN, 0};
             // A bound on waiting for a broken worker, not a measure of speed.
@@ -112,10 +113,14 @@ protected:
                 break;
             alignas(inotify_event) char events[4096];
             const ssize_t bytes = ::read(fd, events, sizeof events);
-            closes += bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(inotify_event) : 0;
+            for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= bytes;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                closes += (event->mask & IN_CLOSE_NOWRITE) ? 1 : 0;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
         }
         ::close(fd);
-        ASSERT_EQ(closes, 2u);
+        ASSERT_EQ(closes, 2);
     }
 
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
