@@ -95,9 +95,15 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
                                                            const std::function<void()>& makeRoom,
                                                            const std::function<void()>& whileWaiting)
 {
-    const DecodePlan plan = planDecode(path, bound);
     std::unique_lock lock(shared_->mutex);
     const bool madeAhead = shared_->asks(path, bound);
+    // A picture decoded ahead needs no second look at its file on the window's thread.
+    DecodePlan plan;
+    if (!madeAhead || shared_->stage != Shared::Stage::Done) {
+        lock.unlock();
+        plan = planDecode(path, bound);
+        lock.lock();
+    }
     if (!madeAhead) {
         std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
         lock.unlock();
@@ -134,7 +140,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
         std::rethrow_exception(error);
     // A decode made ahead may have given way to the budget.
     if (madeAhead)
-        return decode(path, bound, makeRoom);
+        return decode(path, bound, makeRoom, whileWaiting);
     throw Failure("cannot decode " + path);
 }
 
