@@ -1,9 +1,12 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
 #include "platform/qt/colour_profiles.h"
 
+#include "platform/qt/matrix_shaper.h"
+
 #include <lcms2.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -33,8 +36,7 @@ constexpr qint64 kSplitPixels = 1 << 20;
 struct Transform {
     QByteArray source;
     QByteArray destination;
-    bool grey = false;
-    std::shared_ptr<void> handle;  // null when no transform can be made between the two
+    ColourTransform conversion;
 };
 
 using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
@@ -72,7 +74,7 @@ QByteArray digest(const QByteArray& profile)
 
 Transform made(const QByteArray& source, const QByteArray& destination)
 {
-    Transform transform{digest(source), digest(destination), false, nullptr};
+    Transform transform{digest(source), digest(destination), {}};
     const Profile from = openProfile(source);
     const Profile to = openProfile(destination);
     if (!from || !to || !describesColours(from.get()) || !describesColours(to.get()) ||
@@ -81,21 +83,24 @@ Transform made(const QByteArray& source, const QByteArray& destination)
     const cmsUInt32Number model = cmsGetColorSpace(from.get());
     if (model != cmsSigRgbData && model != cmsSigGrayData)
         return transform;
-    transform.grey = model == cmsSigGrayData;
+    const bool grey = model == cmsSigGrayData;
+    std::shared_ptr<const MatrixShaper> shaper = grey ? nullptr : MatrixShaper::between(from.get(), to.get());
+    std::shared_ptr<void> handle;
     // A grey source fills an RGB32 image whose alpha is set beforehand; an RGB one keeps its own.
-    cmsHTRANSFORM handle =
-        cmsCreateTransform(from.get(), transform.grey ? TYPE_GRAY_8 : kPixelWord, to.get(), kPixelWord,
-                           INTENT_PERCEPTUAL, transform.grey ? 0 : cmsFLAGS_COPY_ALPHA);
-    if (handle)
-        transform.handle = std::shared_ptr<void>(handle, &cmsDeleteTransform);
+    if (!shaper) {
+        if (cmsHTRANSFORM made = cmsCreateTransform(from.get(), grey ? TYPE_GRAY_8 : kPixelWord, to.get(), kPixelWord,
+                                                    INTENT_PERCEPTUAL, grey ? 0 : cmsFLAGS_COPY_ALPHA))
+            handle = std::shared_ptr<void>(made, &cmsDeleteTransform);
+    }
+    transform.conversion = ColourTransform(grey, std::move(shaper), std::move(handle));
     return transform;
 }
 
 class Transforms {
 public:
-    // The transform for the pair, made on first use. A shared handle outlives its eviction, so a
+    // The transform for the pair, made on first use. A shared transform outlives its eviction, so a
     // conversion under way on another thread keeps it.
-    Transform get(const QByteArray& source, const QByteArray& destination)
+    ColourTransform get(const QByteArray& source, const QByteArray& destination)
     {
         {
             const QByteArray from = digest(source);
@@ -106,7 +111,7 @@ public:
             });
             if (found != cache_.end()) {
                 std::rotate(cache_.begin(), found, found + 1);
-                return cache_.front();
+                return cache_.front().conversion;
             }
         }
         // Made outside the lock: a large profile takes a while, and another thread may want a cached one.
@@ -115,7 +120,7 @@ public:
         cache_.insert(cache_.begin(), transform);
         if (cache_.size() > kCachedTransforms)
             cache_.pop_back();
-        return transform;
+        return transform.conversion;
     }
 
     void setDisplay(const QByteArray& profile)
@@ -125,7 +130,7 @@ public:
             if (profile == displayGiven_)
                 return;
         }
-        const bool usable = profile.isEmpty() || get({}, profile).handle;
+        const bool usable = profile.isEmpty() || get({}, profile).converts();
         const std::lock_guard lock(mutex_);
         displayGiven_ = profile;
         display_ = usable ? profile : QByteArray();
@@ -160,13 +165,11 @@ void toPixelWords(QImage& image)
 
 // Converting costs about as much as a reduced decode, and meanwhile the window's thread is idle:
 // a large picture is converted in two halves at once.
-void transformPixels(const Transform& transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
-                     QSize size)
+void convertPixels(const ColourTransform& transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
+                   QSize size)
 {
     const auto rows = [&](int from, int to) {
-        cmsDoTransformLineStride(transform.handle.get(), in + from * inLine, out + from * outLine,
-                                 static_cast<cmsUInt32Number>(size.width()), static_cast<cmsUInt32Number>(to - from),
-                                 static_cast<cmsUInt32Number>(inLine), static_cast<cmsUInt32Number>(outLine), 0, 0);
+        transform.convertRows(in + from * inLine, inLine, out + from * outLine, outLine, size.width(), to - from);
     };
     if (qint64{size.width()} * size.height() >= kSplitPixels) {
         try {
@@ -180,40 +183,66 @@ void transformPixels(const Transform& transform, const uchar* in, qsizetype inLi
     rows(0, size.height());
 }
 
-void apply(const Transform& transform, QImage& image)
+void apply(const ColourTransform& transform, QImage& image)
 {
-    if (!transform.grey) {
+    if (!transform.fromGrey()) {
         toPixelWords(image);
         uchar* pixels = image.isNull() ? nullptr : image.bits();
         if (pixels)
-            transformPixels(transform, pixels, image.bytesPerLine(), pixels, image.bytesPerLine(), image.size());
+            convertPixels(transform, pixels, image.bytesPerLine(), pixels, image.bytesPerLine(), image.size());
         return;
     }
     QImage rgb(image.size(), QImage::Format_RGB32);
     if (rgb.isNull())
         return;
     rgb.fill(0xffffffff);
-    transformPixels(transform, image.constBits(), image.bytesPerLine(), rgb.bits(), rgb.bytesPerLine(), image.size());
+    convertPixels(transform, image.constBits(), image.bytesPerLine(), rgb.bits(), rgb.bytesPerLine(), image.size());
     image = std::move(rgb);
+}
+
+// The transform from source, or from sRGB when source cannot be read or is not of the pixels' model.
+ColourTransform chosen(const QByteArray& source, const QByteArray& destination, bool grey)
+{
+    ColourTransform transform;
+    if (!source.isEmpty())
+        transform = transforms().get(source, destination);
+    if (transform.converts() && transform.fromGrey() == grey)
+        return transform;
+    return destination.isEmpty() ? ColourTransform() : transforms().get({}, destination);
 }
 
 }  // namespace
 
+ColourTransform::ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle)
+    : grey_(grey), shaper_(std::move(shaper)), handle_(std::move(handle))
+{
+}
+
+void ColourTransform::convertRows(const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine, int width,
+                                  int rows) const
+{
+    if (handle_) {
+        cmsDoTransformLineStride(handle_.get(), in, out, static_cast<cmsUInt32Number>(width),
+                                 static_cast<cmsUInt32Number>(rows), static_cast<cmsUInt32Number>(inLine),
+                                 static_cast<cmsUInt32Number>(outLine), 0, 0);
+        return;
+    }
+    for (int y = 0; shaper_ && y < rows; ++y) {
+        auto* words = reinterpret_cast<std::uint32_t*>(out + y * outLine);
+        if (in != out)
+            std::memcpy(words, in + y * inLine, static_cast<std::size_t>(width) * 4);
+        shaper_->convert(words, static_cast<std::size_t>(width));
+    }
+}
+
 void convertColours(QImage& image, const QByteArray& source, const QByteArray& destination, bool greyPixels)
 {
-    const bool grey = greyPixels || image.format() == QImage::Format_Grayscale8;
-    Transform transform;
-    if (!source.isEmpty())
-        transform = transforms().get(source, destination);
-    if (!transform.handle || transform.grey != grey) {
-        transform = Transform{};
-        if (!destination.isEmpty())
-            transform = transforms().get({}, destination);
-    }
+    const ColourTransform transform =
+        chosen(source, destination, greyPixels || image.format() == QImage::Format_Grayscale8);
     // Grey held as RGB is read as one channel: with R, G and B equal, Qt's grey conversion is exact.
-    if (transform.handle && transform.grey && image.format() != QImage::Format_Grayscale8)
+    if (transform.fromGrey() && image.format() != QImage::Format_Grayscale8)
         image = image.convertToFormat(QImage::Format_Grayscale8);
-    if (transform.handle)
+    if (transform.converts())
         apply(transform, image);
     image.setColorSpace(QColorSpace());
 }
@@ -233,6 +262,12 @@ QByteArray toDisplayColours(QImage& image, const QByteArray& source, bool grey)
     QByteArray destination = displayProfile();
     convertColours(image, source, destination, grey);
     return destination;
+}
+
+DisplayTransform colourTransformToDisplay(const QByteArray& source)
+{
+    QByteArray destination = displayProfile();
+    return {chosen(source, destination, false), std::move(destination)};
 }
 
 }  // namespace platform::qt

@@ -1,11 +1,34 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
 #pragma once
 
+#include <memory>
+
 #include <QByteArray>
 
 class QImage;
 
 namespace platform::qt {
+
+class MatrixShaper;
+
+// A conversion of 8-bit colours from one profile to another, usable from several threads at once;
+// one that converts nothing when the colours stay as they are.
+class ColourTransform {
+public:
+    ColourTransform() = default;
+    ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle);
+
+    bool converts() const { return shaper_ || handle_; }
+    bool fromGrey() const { return grey_; }
+    // Converts rows of 0xAARRGGBB words, alpha kept, or for a grey source rows of one byte a pixel
+    // into the colour bytes of words whose alpha is already set. In may be out.
+    void convertRows(const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine, int width, int rows) const;
+
+private:
+    bool grey_ = false;
+    std::shared_ptr<const MatrixShaper> shaper_;  // for a pair of curves-and-matrix profiles
+    std::shared_ptr<void> handle_;                // Little CMS's, for any other pair
+};
 
 // Converts image in place from the colours of source to those of destination, both ICC profiles
 // where empty stands for sRGB. A source that cannot be read, or whose colour model (grey or RGB)
@@ -22,5 +45,13 @@ QByteArray displayProfile();
 
 // Converts image from source to the display profile; returns that profile, as displayProfile() gave it.
 QByteArray toDisplayColours(QImage& image, const QByteArray& source, bool grey = false);
+
+// For a decoder that converts colour rows itself as they come: the transform from source to the
+// display profile, and that profile.
+struct DisplayTransform {
+    ColourTransform transform;
+    QByteArray destination;
+};
+DisplayTransform colourTransformToDisplay(const QByteArray& source);
 
 }  // namespace platform::qt

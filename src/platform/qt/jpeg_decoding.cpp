@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/qt/colour_profiles.h"
+#include "platform/qt/colours_alongside.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/exif_orientation.h"
 #include "platform/qt/jpeg_session.h"
@@ -120,9 +121,13 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     QImage image = size != storedTarget ? canvas(size, scratch) : uninitialisedImage(size);
     if (image.isNull())
         throw Failure("out of memory for " + path);
-    readJpegRows(s, image.bits(), image.bytesPerLine(), path);
-    // Colours are converted before the resampling mixes them.
-    decoded.displayProfile = toDisplayColours(image, profile, s.info.jpeg_color_space == JCS_GRAYSCALE);
+    // Colours are converted before the resampling mixes them; a grey picture's once it is whole.
+    const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
+    DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
+    ConversionAlongside conversion(colours.transform, image.bits(), image.bytesPerLine(), size.width(), size.height());
+    readJpegRows(s, image.bits(), image.bytesPerLine(), path, [&conversion](int rows) { conversion.rowsDecoded(rows); });
+    conversion.finish();
+    decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
     decoded.image = oriented(resampled(image, storedTarget), orientation);
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

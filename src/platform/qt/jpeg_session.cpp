@@ -133,7 +133,7 @@ void cmykToRgb(unsigned char* row, JDIMENSION width)
     }
 }
 
-bool readRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine)
+bool readRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const RowsRead& rowsRead)
 {
     if (setjmp(session.jump))
         return false;
@@ -150,6 +150,7 @@ bool readRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPer
             giveUp(session, "no rows");
         for (JDIMENSION i = 0; i < read && info.out_color_space == JCS_CMYK; ++i)
             cmykToRgb(rows[i], info.output_width);
+        rowsRead(static_cast<int>(info.output_scanline));
     }
     return true;
 }
@@ -210,9 +211,10 @@ void prepareJpegOutput(JpegSession& session, int eighths, J_COLOR_SPACE space, c
         fail(session, path);
 }
 
-void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const std::string& path)
+void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const std::string& path,
+                  const RowsRead& rowsRead)
 {
-    if (!readRows(session, bits, bytesPerLine))
+    if (!readRows(session, bits, bytesPerLine, rowsRead))
         fail(session, path);
 }
 

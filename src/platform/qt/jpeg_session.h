@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -52,7 +53,10 @@ void readJpegHeader(JpegSession& session, const std::string& path);
 QByteArray readJpegProfile(JpegSession& session);
 // Sets the scale, in eighths, and the colour space of the output, and works out its size.
 void prepareJpegOutput(JpegSession& session, int eighths, J_COLOR_SPACE space, const std::string& path);
+// Told how many rows are decoded so far, after each read.
+using RowsRead = std::function<void(int rows)>;
 // Decodes into rows of four bytes a pixel; inverted CMYK comes out as QImage::Format_RGB32.
-void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const std::string& path);
+void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const std::string& path,
+                  const RowsRead& rowsRead);
 
 }  // namespace platform::qt

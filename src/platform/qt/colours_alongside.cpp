@@ -1,0 +1,99 @@
+// Converting a decode's rows to the screen's colours on a thread of its own while the decode goes on.
+#include "platform/qt/colours_alongside.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+namespace platform::qt {
+
+namespace {
+
+// Below this a thread costs more than it saves.
+constexpr qint64 kPixelsWorthAThread = 1 << 20;
+
+// A band is converted at a time, small enough for both threads to share the last rows.
+constexpr int kBandRows = 32;
+
+}  // namespace
+
+ConversionAlongside::ConversionAlongside(ColourTransform transform, uchar* first, qsizetype bytesPerLine, int width,
+                                         int height)
+    : transform_(std::move(transform)), first_(first), bytesPerLine_(bytesPerLine), width_(width), height_(height)
+{
+    if (!transform_.converts() || qint64{width} * height < kPixelsWorthAThread)
+        return;
+    try {
+        thread_ = std::thread(&ConversionAlongside::run, this);
+    } catch (const std::system_error&) {
+        // Converted on the decoder's thread once the decode is done.
+    }
+}
+
+ConversionAlongside::~ConversionAlongside()
+{
+    if (!thread_.joinable())
+        return;
+    {
+        const std::lock_guard lock(mutex_);
+        abandoned_ = true;
+    }
+    decoded_.notify_one();
+    thread_.join();
+}
+
+void ConversionAlongside::rowsDecoded(int rows)
+{
+    if (!thread_.joinable())
+        return;
+    {
+        const std::lock_guard lock(mutex_);
+        rowsDecoded_ = rows;
+    }
+    decoded_.notify_all();
+}
+
+void ConversionAlongside::finish()
+{
+    if (!thread_.joinable()) {
+        if (transform_.converts())
+            convert(0, height_);
+        return;
+    }
+    rowsDecoded(height_);
+    // The rows decoded last are shared out between both threads.
+    while (convertNextBand()) {
+    }
+    thread_.join();
+}
+
+void ConversionAlongside::convert(int from, int to) const
+{
+    uchar* rows = first_ + from * bytesPerLine_;
+    transform_.convertRows(rows, bytesPerLine_, rows, bytesPerLine_, width_, to - from);
+}
+
+bool ConversionAlongside::convertNextBand()
+{
+    int from = 0;
+    int to = 0;
+    {
+        std::unique_lock lock(mutex_);
+        decoded_.wait(lock, [this] { return abandoned_ || rowsClaimed_ < rowsDecoded_ || rowsClaimed_ == height_; });
+        if (abandoned_ || rowsClaimed_ == height_)
+            return false;
+        from = rowsClaimed_;
+        to = std::min(rowsDecoded_, from + kBandRows);
+        rowsClaimed_ = to;
+    }
+    convert(from, to);
+    return true;
+}
+
+void ConversionAlongside::run()
+{
+    while (convertNextBand()) {
+    }
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,49 @@
+// Converting a decode's rows to the screen's colours on a thread of its own while the decode goes on.
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <QtGlobal>
+
+#include "platform/qt/colour_profiles.h"
+
+namespace platform::qt {
+
+// A large picture's conversion then costs its decode next to nothing: the rows are converted
+// behind the decoder, while they are still in the processor's cache.
+class ConversionAlongside {
+public:
+    // For rows of 0xAARRGGBB words, the first at first; nothing is converted before rows are decoded.
+    ConversionAlongside(ColourTransform transform, uchar* first, qsizetype bytesPerLine, int width, int height);
+    // Gives up the rows not converted yet, as when the decode has failed.
+    ~ConversionAlongside();
+    ConversionAlongside(const ConversionAlongside&) = delete;
+    ConversionAlongside& operator=(const ConversionAlongside&) = delete;
+
+    // The decode has filled rows rows from the first.
+    void rowsDecoded(int rows);
+    // The decode is complete: returns once every row is converted.
+    void finish();
+
+private:
+    void convert(int from, int to) const;
+    // Claims the next decoded rows and converts them; false once there are none left to claim.
+    bool convertNextBand();
+    void run();
+
+    const ColourTransform transform_;
+    uchar* const first_;
+    const qsizetype bytesPerLine_;
+    const int width_;
+    const int height_;
+    std::mutex mutex_;
+    std::condition_variable decoded_;
+    int rowsDecoded_ = 0;
+    int rowsClaimed_ = 0;
+    bool abandoned_ = false;
+    std::thread thread_;
+};
+
+}  // namespace platform::qt
