@@ -16,7 +16,6 @@
 #include "platform/qt/picture_decoding.h"
 #include "platform/qt/picture_limits.h"
 #include "platform/qt/raise.h"
-#include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
 
@@ -42,9 +41,6 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
-    // Read for each picture rather than watched for changes: a round trip to the X server costs
-    // far less than a decode, and needs no event filter kept in step with Qt's own.
-    setDisplayProfile(screenProfile());
     // The picture shown until now is still held while the next is decoded; if both do not fit, its
     // pixels go first, and come back from its file should it be drawn again.
     const auto makeRoom = [this] {

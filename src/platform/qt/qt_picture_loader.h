@@ -6,6 +6,7 @@
 
 #include "platform/picture.h"
 #include "platform/qt/decode_worker.h"
+#include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
 
@@ -21,6 +22,7 @@ public:
     void prefetch(const std::string& path, PictureUse use) override;
 
 private:
+    ScreenProfileWatch screenProfile_;
     DecodeWorker worker_;
     std::weak_ptr<const DecodedPicture> lastLoaded_;
 };

@@ -9,6 +9,8 @@
 
 #include <QGuiApplication>
 
+#include "platform/qt/colour_profiles.h"
+
 namespace platform::qt {
 
 namespace {
@@ -18,6 +20,18 @@ constexpr std::uint32_t kMaxProfileWords = 4 * 1024 * 1024;
 
 template <typename Reply>
 using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* connection)
+{
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
+}
 
 xcb_atom_t profileAtom(xcb_connection_t* connection)
 {
@@ -35,17 +49,16 @@ xcb_atom_t profileAtom(xcb_connection_t* connection)
 
 QByteArray screenProfile()
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return {};
     const xcb_atom_t atom = profileAtom(connection);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (atom == XCB_ATOM_NONE || !screen)
+    const xcb_window_t root = rootWindow(connection);
+    if (atom == XCB_ATOM_NONE || root == XCB_WINDOW_NONE)
         return {};
     const Owned<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, screen->root, atom, XCB_GET_PROPERTY_TYPE_ANY, 0,
+                               xcb_get_property(connection, 0, root, atom, XCB_GET_PROPERTY_TYPE_ANY, 0,
                                                 kMaxProfileWords),
                                nullptr),
         &std::free);
@@ -53,6 +66,34 @@ QByteArray screenProfile()
         return {};
     return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
                       xcb_get_property_value_length(reply.get()));
+}
+
+// Qt itself asks the X server for the root window's property changes.
+ScreenProfileWatch::ScreenProfileWatch()
+{
+    setDisplayProfile(screenProfile());
+    if (x11Connection())
+        qGuiApp->installNativeEventFilter(this);
+}
+
+ScreenProfileWatch::~ScreenProfileWatch()
+{
+    if (qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+bool ScreenProfileWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    xcb_connection_t* connection = x11Connection();
+    if (connection && change->window == rootWindow(connection) && change->atom == profileAtom(connection))
+        setDisplayProfile(screenProfile());
+    return false;
 }
 
 }  // namespace platform::qt

@@ -1,12 +1,25 @@
 // The screen's own colour profile, as colour daemons publish it on the X11 root window.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QByteArray>
 
 namespace platform::qt {
 
 // The _ICC_PROFILE property of the primary X screen's root window as it is now; empty on any other
-// platform, or when no profile is set. One round trip to the X server: cheap enough for each picture.
+// platform, or when no profile is set.
 QByteArray screenProfile();
+
+// Keeps the profile pictures are converted to in step with the screen's: read when made, and again
+// whenever a colour daemon sets or removes it.
+class ScreenProfileWatch : public QAbstractNativeEventFilter {
+public:
+    ScreenProfileWatch();
+    ~ScreenProfileWatch() override;
+    ScreenProfileWatch(const ScreenProfileWatch&) = delete;
+    ScreenProfileWatch& operator=(const ScreenProfileWatch&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+};
 
 }  // namespace platform::qt
