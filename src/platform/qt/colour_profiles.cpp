@@ -1,16 +1,14 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
 #include "platform/qt/colour_profiles.h"
 
+#include "platform/qt/colours_alongside.h"
 #include "platform/qt/matrix_shaper.h"
 
 #include <lcms2.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -28,8 +26,6 @@ constexpr cmsUInt32Number kPixelWord = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BG
 
 // Enough for the pairs a show meets: a few embedded profiles to one screen.
 constexpr std::size_t kCachedTransforms = 8;
-
-constexpr qint64 kSplitPixels = 1 << 20;
 
 // A pair is known by the digests of its profiles, not the profiles themselves, so that the cache
 // holds no more than a few bytes of a profile however large it claims to be.
@@ -164,39 +160,26 @@ void toPixelWords(QImage& image)
 }
 
 // Converting costs about as much as a reduced decode, and meanwhile the window's thread is idle:
-// a large picture is converted in two halves at once.
-void convertPixels(const ColourTransform& transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
-                   QSize size)
+// a large picture is converted by two threads at once.
+void convertPixels(const ColourTransform& transform, const uchar* in, qsizetype inLine, QImage& out)
 {
-    const auto rows = [&](int from, int to) {
-        transform.convertRows(in + from * inLine, inLine, out + from * outLine, outLine, size.width(), to - from);
-    };
-    if (qint64{size.width()} * size.height() >= kSplitPixels) {
-        try {
-            std::thread top(rows, 0, size.height() / 2);
-            rows(size.height() / 2, size.height());
-            top.join();
-            return;
-        } catch (const std::system_error&) {
-        }
-    }
-    rows(0, size.height());
+    ConversionAlongside conversion(transform, in, inLine, out.bits(), out.bytesPerLine(), out.width(), out.height());
+    conversion.finish();
 }
 
 void apply(const ColourTransform& transform, QImage& image)
 {
     if (!transform.fromGrey()) {
         toPixelWords(image);
-        uchar* pixels = image.isNull() ? nullptr : image.bits();
-        if (pixels)
-            convertPixels(transform, pixels, image.bytesPerLine(), pixels, image.bytesPerLine(), image.size());
+        if (const uchar* pixels = image.isNull() ? nullptr : image.bits())
+            convertPixels(transform, pixels, image.bytesPerLine(), image);
         return;
     }
     QImage rgb(image.size(), QImage::Format_RGB32);
     if (rgb.isNull())
         return;
     rgb.fill(0xffffffff);
-    convertPixels(transform, image.constBits(), image.bytesPerLine(), rgb.bits(), rgb.bytesPerLine(), image.size());
+    convertPixels(transform, image.constBits(), image.bytesPerLine(), rgb);
     image = std::move(rgb);
 }
 
@@ -212,28 +195,6 @@ ColourTransform chosen(const QByteArray& source, const QByteArray& destination, 
 }
 
 }  // namespace
-
-ColourTransform::ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle)
-    : grey_(grey), shaper_(std::move(shaper)), handle_(std::move(handle))
-{
-}
-
-void ColourTransform::convertRows(const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine, int width,
-                                  int rows) const
-{
-    if (handle_) {
-        cmsDoTransformLineStride(handle_.get(), in, out, static_cast<cmsUInt32Number>(width),
-                                 static_cast<cmsUInt32Number>(rows), static_cast<cmsUInt32Number>(inLine),
-                                 static_cast<cmsUInt32Number>(outLine), 0, 0);
-        return;
-    }
-    for (int y = 0; shaper_ && y < rows; ++y) {
-        auto* words = reinterpret_cast<std::uint32_t*>(out + y * outLine);
-        if (in != out)
-            std::memcpy(words, in + y * inLine, static_cast<std::size_t>(width) * 4);
-        shaper_->convert(words, static_cast<std::size_t>(width));
-    }
-}
 
 void convertColours(QImage& image, const QByteArray& source, const QByteArray& destination, bool greyPixels)
 {

@@ -1,34 +1,13 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
 #pragma once
 
-#include <memory>
-
 #include <QByteArray>
+
+#include "platform/qt/colour_transform.h"
 
 class QImage;
 
 namespace platform::qt {
-
-class MatrixShaper;
-
-// A conversion of 8-bit colours from one profile to another, usable from several threads at once;
-// one that converts nothing when the colours stay as they are.
-class ColourTransform {
-public:
-    ColourTransform() = default;
-    ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle);
-
-    bool converts() const { return shaper_ || handle_; }
-    bool fromGrey() const { return grey_; }
-    // Converts rows of 0xAARRGGBB words, alpha kept, or for a grey source rows of one byte a pixel
-    // into the colour bytes of words whose alpha is already set. In may be out.
-    void convertRows(const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine, int width, int rows) const;
-
-private:
-    bool grey_ = false;
-    std::shared_ptr<const MatrixShaper> shaper_;  // for a pair of curves-and-matrix profiles
-    std::shared_ptr<void> handle_;                // Little CMS's, for any other pair
-};
 
 // Converts image in place from the colours of source to those of destination, both ICC profiles
 // where empty stands for sRGB. A source that cannot be read, or whose colour model (grey or RGB)

@@ -1,4 +1,4 @@
-// Converting a decode's rows to the screen's colours on a thread of its own while the decode goes on.
+// Converting a decode's rows to the screen's colours on a second thread while the decode goes on.
 #include "platform/qt/colours_alongside.h"
 
 #include <algorithm>
@@ -17,9 +17,15 @@ constexpr int kBandRows = 32;
 
 }  // namespace
 
-ConversionAlongside::ConversionAlongside(ColourTransform transform, uchar* first, qsizetype bytesPerLine, int width,
-                                         int height)
-    : transform_(std::move(transform)), first_(first), bytesPerLine_(bytesPerLine), width_(width), height_(height)
+ConversionAlongside::ConversionAlongside(ColourTransform transform, const uchar* in, qsizetype inLine, uchar* out,
+                                         qsizetype outLine, int width, int height)
+    : transform_(std::move(transform)),
+      in_(in),
+      inLine_(inLine),
+      out_(out),
+      outLine_(outLine),
+      width_(width),
+      height_(height)
 {
     if (!transform_.converts() || qint64{width} * height < kPixelsWorthAThread)
         return;
@@ -69,8 +75,7 @@ void ConversionAlongside::finish()
 
 void ConversionAlongside::convert(int from, int to) const
 {
-    uchar* rows = first_ + from * bytesPerLine_;
-    transform_.convertRows(rows, bytesPerLine_, rows, bytesPerLine_, width_, to - from);
+    transform_.convertRows(in_ + from * inLine_, inLine_, out_ + from * outLine_, outLine_, width_, to - from);
 }
 
 bool ConversionAlongside::convertNextBand()

@@ -1,4 +1,4 @@
-// Converting a decode's rows to the screen's colours on a thread of its own while the decode goes on.
+// Converting a decode's rows to the screen's colours on a second thread while the decode goes on.
 #pragma once
 
 #include <condition_variable>
@@ -7,16 +7,19 @@
 
 #include <QtGlobal>
 
-#include "platform/qt/colour_profiles.h"
+#include "platform/qt/colour_transform.h"
 
 namespace platform::qt {
 
 // A large picture's conversion then costs its decode next to nothing: the rows are converted
-// behind the decoder, while they are still in the processor's cache.
+// behind the decoder, while they are still in the processor's cache, and the last ones by both
+// threads at once.
 class ConversionAlongside {
 public:
-    // For rows of 0xAARRGGBB words, the first at first; nothing is converted before rows are decoded.
-    ConversionAlongside(ColourTransform transform, uchar* first, qsizetype bytesPerLine, int width, int height);
+    // For rows converted from in to out, which may be the same rows; nothing is converted before
+    // rows are decoded.
+    ConversionAlongside(ColourTransform transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
+                        int width, int height);
     // Gives up the rows not converted yet, as when the decode has failed.
     ~ConversionAlongside();
     ConversionAlongside(const ConversionAlongside&) = delete;
@@ -34,8 +37,10 @@ private:
     void run();
 
     const ColourTransform transform_;
-    uchar* const first_;
-    const qsizetype bytesPerLine_;
+    const uchar* const in_;
+    const qsizetype inLine_;
+    uchar* const out_;
+    const qsizetype outLine_;
     const int width_;
     const int height_;
     std::mutex mutex_;

@@ -124,7 +124,8 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     // Colours are converted before the resampling mixes them; a grey picture's once it is whole.
     const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
     DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
-    ConversionAlongside conversion(colours.transform, image.bits(), image.bytesPerLine(), size.width(), size.height());
+    ConversionAlongside conversion(colours.transform, image.constBits(), image.bytesPerLine(), image.bits(),
+                                   image.bytesPerLine(), size.width(), size.height());
     readJpegRows(s, image.bits(), image.bytesPerLine(), path, [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
     decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
