@@ -235,8 +235,6 @@ TYPED_TEST(Contract, TabWalksTheVisibleControlsInTabOrderAndTheTextBoxHearsItsFo
 // What only Qt's widgets can get wrong, on the same window.
 class QtControls : public ::testing::Test {
 protected:
-    static int textWidth(const QLabel* label) { return QFontMetrics(label->font()).horizontalAdvance(label->text()); }
-
     QtDesk desk;
     std::string log;
 };
@@ -252,7 +250,7 @@ TEST_F(QtControls, EveryControlSitsInItsContainerAndItsOneLineCaptionFits)
         EXPECT_EQ(w->parentWidget()->objectName().toStdString(), c.container) << c.name;
         const auto* label = qobject_cast<const QLabel*>(w);
         if (label && !label->wordWrap()) {
-            EXPECT_LE(textWidth(label), label->width()) << c.name;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << c.name;
         } else if (c.kind == ControlKind::CheckBox) {
             EXPECT_LE(w->sizeHint().width(), w->width()) << c.name;
         }

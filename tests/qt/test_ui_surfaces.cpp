@@ -32,22 +32,20 @@ using platform::qt::QtUi;
 using platform::qt::QtWindow;
 
 // A picture of one colour; one of no colour decodes to nothing.
-class SolidPicture : public QtPicture {
-public:
-    SolidPicture(QSize size, QColor color) : size_(size), color_(color) {}
-    platform::Twips width() const override { return size_.width() * 15.0f; }
-    platform::Twips height() const override { return size_.height() * 15.0f; }
-    QSize pixelSize() const override { return size_; }
-    QImage image(QSize size) const override
+struct SolidPicture : QtPicture {
+    SolidPicture(QSize pixels, QColor fill) : size(pixels), colour(fill) {}
+    platform::Twips width() const override { return size.width() * 15.0f; }
+    platform::Twips height() const override { return size.height() * 15.0f; }
+    QSize pixelSize() const override { return size; }
+    QImage image(QSize at) const override
     {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(color_);
-        return color_.isValid() ? image : QImage();
+        QImage image(at, QImage::Format_RGB32);
+        image.fill(colour);
+        return colour.isValid() ? image : QImage();
     }
 
-private:
-    QSize size_;
-    QColor color_;
+    const QSize size;
+    const QColor colour;
 };
 
 class Surfaces : public ::testing::Test {

@@ -30,10 +30,9 @@ const double kRatio = QByteArray(PIXORA_TEST_SCALE_FACTOR).toDouble();
 QImage finePattern()
 {
     QImage image(301, 201, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    }
     QPainter(&image).fillRect(0, 0, 10, 10, Qt::red);
     return image;
 }
