@@ -29,10 +29,8 @@
 #include <thread>
 #include <vector>
 
-#include "display/window_designs.h"
 #include "engine/slide_tick.h"
 #include "form/form1.h"
-#include "form/form1_design.h"
 #include "hostile_files.h"
 #include "jpeg_files.h"
 #include "platform/failure.h"
@@ -41,13 +39,12 @@
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
+#include "qt_windows.h"
 #include "wiring.h"
 
 namespace {
 
-class HostileShow : public ::testing::Test {
+class HostileShow : public ::testing::Test, protected QtWindows {
 protected:
     HostileShow()
     {
@@ -99,7 +96,6 @@ protected:
 
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
-    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
     Form1 form{ui};
 };
 
@@ -322,7 +318,7 @@ TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTh
     ASSERT_TRUE(panelShown());
     const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
     ASSERT_TRUE(picture);
-    QWidget* box = dynamic_cast<platform::qt::QtWindow&>(ui.window("Form1")).widget()->findChild<QWidget*>("Picture1");
+    QWidget* box = control("Picture1");
     ASSERT_TRUE(box);
     const auto alternates = [box] {
         const QImage drawn = box->grab(QRect(0, 0, 2, 1)).toImage();

@@ -15,21 +15,16 @@
 #include <limits>
 #include <string>
 
-#include "display/window_designs.h"
 #include "form/form1.h"
-#include "form/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
+#include "qt_windows.h"
 #include "wiring.h"
 
 namespace {
 
 using platform::Failure;
 using platform::qt::QtPicture;
-using platform::qt::QtUi;
-using platform::qt::QtWindow;
 
 // A picture of one colour; one of no colour decodes to nothing.
 struct SolidPicture : QtPicture {
@@ -48,12 +43,9 @@ struct SolidPicture : QtPicture {
     const QColor colour;
 };
 
-class Surfaces : public ::testing::Test {
+class Surfaces : public ::testing::Test, protected QtWindows {
 protected:
-    ~Surfaces() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QWidget* widgetOf(const std::string& window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
-    QWidget* picture1() { return widgetOf("Form1")->findChild<QWidget*>("Picture1"); }
+    QWidget* picture1() { return control("Picture1"); }
     QColor pixel(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
     // Through the window, as the window system delivers it: press, release, double click, release.
     static void doubleClick(QWidget* w)
@@ -63,7 +55,6 @@ protected:
     // As the window system delivers a key: to whatever holds the focus in the active window.
     static void key(QWidget* window, Qt::Key key) { QTest::keyClick(window->windowHandle(), key); }
 
-    QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
     std::string log;
 };
 
@@ -106,7 +97,7 @@ TEST_F(Surfaces, ASurfaceReportsTheKeysItReceivesOncePerPress)
     QApplication::sendEvent(picture1(), &repeated);
     key(widgetOf("Form1"), Qt::Key_A);
     key(widgetOf("Form1"), Qt::Key_Escape);
-    widgetOf("Form1")->findChild<QWidget*>("chkBlackOut")->setFocus();
+    control("chkBlackOut")->setFocus();
     key(widgetOf("Form1"), Qt::Key_Escape);
 
     ui.window("Form2").show();

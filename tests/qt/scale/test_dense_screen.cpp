@@ -11,17 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "display/window_designs.h"
-#include "form/form1_design.h"
 #include "platform/qt/qt_picture_loader.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
+#include "qt_windows.h"
 
 namespace {
-
-using platform::qt::QtWindow;
 
 const double kRatio = QByteArray(PIXORA_TEST_SCALE_FACTOR).toDouble();
 
@@ -37,12 +30,9 @@ QImage finePattern()
     return image;
 }
 
-class DenseScreen : public ::testing::Test {
+class DenseScreen : public ::testing::Test, protected QtWindows {
 protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), kRatio); }
-    ~DenseScreen() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QWidget* widgetOf(const std::string& window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
 
     // What the widget shows, in device pixels, from its upper-left corner.
     static QImage shown(QWidget* widget, QSize size)
@@ -51,16 +41,14 @@ protected:
         image.setDevicePixelRatio(1);
         return image.copy(QRect(QPoint(), size));
     }
-
-    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
 };
 
 // Go at 240, 1800, 2175 x 855 twips; the list at 5040, 1320, 2775 x 2625.
 TEST_F(DenseScreen, PanelControlsStandWhereDesignedInLogicalPixels)
 {
     ui.window("Form1").show();
-    EXPECT_EQ(widgetOf("Form1")->findChild<QWidget*>("cmdGo")->geometry(), QRect(16, 120, 145, 57));
-    EXPECT_EQ(widgetOf("Form1")->findChild<QWidget*>("File1")->geometry(), QRect(336, 88, 185, 175));
+    EXPECT_EQ(control("cmdGo")->geometry(), QRect(16, 120, 145, 57));
+    EXPECT_EQ(control("File1")->geometry(), QRect(336, 88, 185, 175));
 }
 
 TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
@@ -80,7 +68,7 @@ TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
     EXPECT_EQ(box.height(), picture->height());
     ui.window("Form1").show();
     // As during a show: the controls on the box are hidden.
-    QWidget* pictureBox = widgetOf("Form1")->findChild<QWidget*>("Picture1");
+    QWidget* pictureBox = control("Picture1");
     for (QWidget* control : pictureBox->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         control->hide();
     EXPECT_TRUE(shown(pictureBox, pattern.size()) == pattern);
