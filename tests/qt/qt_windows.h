@@ -1,4 +1,4 @@
-// The program's three windows on the Qt platform as the tests make them, and their widgets.
+// The program's three windows on the Qt platform as the tests make them, their widgets, and the program on them.
 #pragma once
 
 #include <QCoreApplication>
@@ -6,9 +6,11 @@
 #include <QWidget>
 
 #include "display/window_designs.h"
+#include "form/form1.h"
 #include "form/form1_design.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/qt_window.h"
+#include "wiring.h"
 
 struct QtWindows {
     // Objects deleted later go before the windows, as they would in the event loop.
@@ -20,4 +22,15 @@ struct QtWindows {
     Widget* control(const char* name) { return widgetOf("Form1")->findChild<Widget*>(name); }
 
     platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
+};
+
+// The program with its own handlers, its panel shown.
+struct QtProgram : QtWindows {
+    QtProgram()
+    {
+        wireEvents(form);
+        form.Me.show();
+    }
+
+    Form1 form{ui};
 };

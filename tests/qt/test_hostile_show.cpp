@@ -30,7 +30,6 @@
 #include <vector>
 
 #include "engine/slide_tick.h"
-#include "form/form1.h"
 #include "hostile_files.h"
 #include "jpeg_files.h"
 #include "platform/failure.h"
@@ -40,18 +39,11 @@
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_picture.h"
 #include "qt_windows.h"
-#include "wiring.h"
 
 namespace {
 
-class HostileShow : public ::testing::Test, protected QtWindows {
+class HostileShow : public ::testing::Test, protected QtProgram {
 protected:
-    HostileShow()
-    {
-        wireEvents(form);
-        form.Me.show();
-    }
-
     std::string path(const std::string& name) const { return folder + "/" + name; }
 
     std::string write(const std::string& name, const QByteArray& bytes) const
@@ -96,7 +88,6 @@ protected:
 
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
-    Form1 form{ui};
 };
 
 // A field of /proc/self/status in kilobytes (VmRSS: resident memory, VmPeak: the most address

@@ -15,11 +15,9 @@
 #include <limits>
 #include <string>
 
-#include "form/form1.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
 #include "qt_windows.h"
-#include "wiring.h"
 
 namespace {
 
@@ -196,17 +194,10 @@ TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
     EXPECT_FALSE(ui.timer("Timer1").enabled());
 }
 
-class ShowOnQt : public Surfaces {
+class ShowOnQt : public ::testing::Test, protected QtProgram {
 protected:
-    ShowOnQt()
-    {
-        wireEvents(form);
-        form.Me.show();
-    }
-
+    QWidget* picture1() { return control("Picture1"); }
     static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
-
-    Form1 form{ui};
 };
 
 // Once the panel is gone the picture holds the focus, so that keys reach it.
