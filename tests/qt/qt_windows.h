@@ -19,7 +19,10 @@ struct QtWindows {
     QWidget* widgetOf(const char* name) { return dynamic_cast<platform::qt::QtWindow&>(ui.window(name)).widget(); }
     // A control of the main window.
     template <typename Widget = QWidget>
-    Widget* control(const char* name) { return widgetOf("Form1")->findChild<Widget*>(name); }
+    Widget* control(const char* name)
+    {
+        return widgetOf("Form1")->findChild<Widget*>(name);
+    }
 
     platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
 };

@@ -6,13 +6,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
