@@ -7,7 +7,6 @@
 #include <jpeglib.h>
 
 #include <QByteArray>
-#include <QColor>
 #include <QImage>
 
 namespace jpeg_files {

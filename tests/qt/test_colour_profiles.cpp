@@ -142,7 +142,7 @@ protected:
     // The colour of the file's picture, one colour all over, as the loader decodes it.
     QColor shown(const QByteArray& bytes)
     {
-        const std::string path = dir.path().toStdString() + "/" + std::to_string(++count_) + ".jpg";
+        const std::string path = dir.path().toStdString() + "/" + std::to_string(++files) + ".jpg";
         std::ofstream(path, std::ios::binary) << bytes.toStdString();
         const auto picture =
             std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
@@ -153,9 +153,7 @@ protected:
 
     QTemporaryDir dir;
     platform::qt::QtPictureLoader loader;
-
-private:
-    int count_ = 0;
+    int files = 0;
 };
 
 TEST_F(ColourProfiles, PicturesAreShownInTheColoursTheirProfileGives)

@@ -6,12 +6,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -21,16 +22,14 @@
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "display/window_designs.h"
 #include "engine/slide_tick.h"
-#include "form/form1.h"
-#include "form/form1_design.h"
 #include "hostile_files.h"
 #include "jpeg_files.h"
 #include "platform/failure.h"
@@ -39,26 +38,18 @@
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"
 #include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
-#include "wiring.h"
+#include "qt_windows.h"
 
 namespace {
 
-class HostileShow : public ::testing::Test {
+class HostileShow : public ::testing::Test, protected QtProgram {
 protected:
-    HostileShow()
-    {
-        wireEvents(form);
-        form.Me.show();
-    }
-
     std::string path(const std::string& name) const { return folder + "/" + name; }
 
-    void write(const std::string& name, const QByteArray& bytes) const
+    std::string write(const std::string& name, const QByteArray& bytes) const
     {
-        std::ofstream file(path(name), std::ios::binary);
-        ASSERT_TRUE(file.write(bytes.constData(), bytes.size()).flush()) << name;
+        std::ofstream(path(name), std::ios::binary) << bytes.toStdString();
+        return path(name);
     }
 
     // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
@@ -97,8 +88,6 @@ protected:
 
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
-    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
-    Form1 form{ui};
 };
 
 // A field of /proc/self/status in kilobytes (VmRSS: resident memory, VmPeak: the most address
@@ -219,12 +208,12 @@ struct ScriptedDecode {
     std::atomic<bool> started{false}, cancelled{false}, released{false}, returned{false};
 };
 
-// Waits a minute at most, so that a worker that never gets there fails rather than hangs.
-bool waitFor(const std::atomic<bool>& flag)
+// Waits a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
+bool waitFor(const std::function<bool()>& done)
 {
-    for (int i = 0; i < 60000 && !flag; ++i)
+    for (int i = 0; i < 60000 && !done(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return flag;
+    return done();
 }
 
 platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode>& script, bool heedsCancel)
@@ -232,10 +221,7 @@ platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode
     return [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
                                  QImage*) -> platform::qt::DecodedFile {
         script->started = true;
-        // Ends by itself after a minute at most, so that a worker waiting on it fails rather than hangs.
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!(heedsCancel && cancelled->load()) && !script->released && std::chrono::steady_clock::now() < giveUp)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        waitFor([&] { return (heedsCancel && cancelled->load()) || script->released; });
         if (cancelled->load())
             script->cancelled = true;
         script->returned = true;
@@ -245,27 +231,28 @@ platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode
 
 TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnoresIt)
 {
-    write("good.jpg", hostile::solid(QSize(8, 8), Qt::red, "JPEG"));
+    const std::string good = write("good.jpg", hostile::solid(QSize(8, 8), Qt::red, "JPEG"));
     for (const bool heedsCancel : {true, false}) {
         SCOPED_TRACE(heedsCancel ? "a decode that stops when cancelled" : "a decode that ignores it");
         const auto script = std::make_shared<ScriptedDecode>();
         auto worker = std::make_unique<platform::qt::DecodeWorker>(scripted(script, heedsCancel));
         if (heedsCancel) {
-            worker->request(path("good.jpg"), {});
-            ASSERT_TRUE(waitFor(script->started));
+            worker->request(good, {});
+            ASSERT_TRUE(waitFor([&] { return script->started.load(); }));
         } else {
             // The window's thread is let go at the decode's time budget, with a failure, and may
             // keep its windows painted meanwhile.
             int waits = 0;
-            EXPECT_THROW(worker->decode(path("good.jpg"), {}, {}, [&] { ++waits; }), platform::Failure);
+            EXPECT_THROW(worker->decode(good, {}, {}, [&] { ++waits; }), platform::Failure);
             EXPECT_GT(waits, 0);
         }
         // A generous guard: a destructor that waits on the decode fails here rather than hangs.
         auto ending = std::async(std::launch::async, [&] { worker.reset(); });
         ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
-        EXPECT_EQ(heedsCancel ? waitFor(script->returned) : script->returned.load(), heedsCancel);
+        const auto returned = [&] { return script->returned.load(); };
+        EXPECT_EQ(heedsCancel ? waitFor(returned) : returned(), heedsCancel);
         script->released = true;
-        ASSERT_TRUE(waitFor(script->returned));
+        ASSERT_TRUE(waitFor(returned));
         EXPECT_TRUE(script->cancelled);
     }
 }
@@ -275,7 +262,7 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
     const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
     write("8000 x 8000.jpg", jpeg_files::claiming(small, 8000, 8000));
     write("65500 x 1024.jpg", jpeg_files::claiming(small, 65500, 1024));
-    write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
+    const std::string wide = write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
     platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
                                           QImage* scratch) {
@@ -292,15 +279,15 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
         }
     }
     // A real picture wider than any window: refused at its own size, shown fitted.
-    EXPECT_THROW(worker.decode(path("40000 x 10.bmp"), {}), platform::Failure);
+    EXPECT_THROW(worker.decode(wide, {}), platform::Failure);
     EXPECT_EQ(decodes, 0);
     EXPECT_EQ(platform::qt::chargedBytes(), charged);
-    EXPECT_EQ(worker.decode(path("40000 x 10.bmp"), screen)->decodedSize(), QSize(1920, 1));
+    EXPECT_EQ(worker.decode(wide, screen)->decodedSize(), QSize(1920, 1));
     EXPECT_EQ(decodes, 1);
     // What failed ahead fails at its turn without a second decode on the window's thread.
-    write("noise.jpg", hostile::noise(4000));
-    worker.request(path("noise.jpg"), {});
-    EXPECT_THROW(worker.decode(path("noise.jpg"), {}), platform::Failure);
+    const std::string noise = write("noise.jpg", hostile::noise(4000));
+    worker.request(noise, {});
+    EXPECT_THROW(worker.decode(noise, {}), platform::Failure);
     EXPECT_EQ(decodes, 2);
 }
 
@@ -322,18 +309,15 @@ TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTh
     ASSERT_TRUE(panelShown());
     const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
     ASSERT_TRUE(picture);
-    QWidget* box = dynamic_cast<platform::qt::QtWindow&>(ui.window("Form1")).widget()->findChild<QWidget*>("Picture1");
+    QWidget* box = control("Picture1");
     ASSERT_TRUE(box);
     const auto alternates = [box] {
         const QImage drawn = box->grab(QRect(0, 0, 2, 1)).toImage();
         return drawn.pixelColor(0, 0) != drawn.pixelColor(1, 0);
     };
     EXPECT_FALSE(alternates());
-    for (int i = 0; i < 60000 && !alternates(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        returnToEventLoop();
-    }
-    EXPECT_TRUE(alternates());
+    // A minute's bound on a decode that never comes, not a measure of speed.
+    EXPECT_TRUE(QTest::qWaitFor(alternates, 60000));
     EXPECT_FALSE(picture->wholeAtHand());
 }
 

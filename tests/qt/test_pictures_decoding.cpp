@@ -99,26 +99,19 @@ protected:
 
     // Has the loader decode ahead and waits until its worker has read all of the file and closed it:
     // the file is opened twice, for its header and then for its pixels. Opens are watched too, or
-    // the two closes in a row could reach the watch as one.
+    // the two closes in a row could reach the watch as one. A file watched by itself gives events
+    // without a name, so each read takes one.
     void aheadCompletely(const std::string& path, PictureUse use = PictureUse::Fitted)
     {
         const int fd = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(fd, path.c_str(), IN_OPEN | IN_CLOSE_NOWRITE), 0);
         loader.prefetch(path, use);
         int closes = 0;
-        while (closes < 2) {
-            pollfd ready{fd, POLLIN, 0};
-            // A bound on waiting for a broken worker, not a measure of speed.
-            if (::poll(&ready, 1, 20000) != 1)
-                break;
-            alignas(inotify_event) char events[4096];
-            const ssize_t bytes = ::read(fd, events, sizeof events);
-            for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= bytes;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-                closes += (event->mask & IN_CLOSE_NOWRITE) ? 1 : 0;
-                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-            }
-        }
+        inotify_event event{};
+        pollfd ready{fd, POLLIN, 0};
+        // A bound on waiting for a broken worker, not a measure of speed.
+        while (closes < 2 && ::poll(&ready, 1, 20000) == 1 && ::read(fd, &event, sizeof event) == sizeof event)
+            closes += (event.mask & IN_CLOSE_NOWRITE) ? 1 : 0;
         ::close(fd);
         ASSERT_EQ(closes, 2);
     }
@@ -217,11 +210,7 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
     QByteArray corrupt = baseline;
     for (qsizetype i = corrupt.size() / 2; i < corrupt.size() / 2 + 40; ++i)
         corrupt[i] = static_cast<char>(corrupt[i] ^ 0x55);
-    struct Case {
-        std::string name;
-        QByteArray file;
-    };
-    std::vector<Case> cases = {
+    std::vector<std::pair<std::string, QByteArray>> cases = {
         {"baseline", baseline},
         {"progressive", progressive},
         {"grey", encoded(photo, {JCS_GRAYSCALE})},
@@ -246,9 +235,9 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
         cases.push_back({"orientation " + std::to_string(orientation),
                          baseline.left(2) + jpeg_files::exif(orientation) + baseline.mid(2)});
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = write("picture.jpg", c.file);
+    for (const auto& [name, file] : cases) {
+        SCOPED_TRACE(name);
+        const std::string path = write("picture.jpg", file);
         QImageReader reader(QString::fromStdString(path));
         reader.setAutoTransform(true);
         const QImage reference = reader.read().convertToFormat(QImage::Format_RGB32);

@@ -19,13 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "display/window_designs.h"
 #include "fake/fake_ui.h"
 #include "form/form1_design.h"
 #include "platform/failure.h"
 #include "platform/qt/pixels.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
+#include "qt_windows.h"
 
 namespace {
 
@@ -56,13 +54,12 @@ struct FakeDesk {
 
 // The Qt platform on the shown main window, worked with real key presses and mouse clicks that Qt
 // delivers through the window, as the window system does.
-struct QtDesk {
+struct QtDesk : QtWindows {
     QtDesk()
     {
         ui.window("Form1").show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form1));
     }
-    ~QtDesk() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     std::string folder(const std::string& name, const std::vector<std::string>& files)
     {
@@ -72,27 +69,22 @@ struct QtDesk {
             EXPECT_TRUE(std::ofstream(path + "/" + file)) << file;
         return path;
     }
-    template <typename Widget = QWidget>
-    Widget* widget(const char* name) const
-    {
-        return form1->findChild<Widget*>(name);
-    }
     void press(const QWidget* w, QPoint at, Qt::KeyboardModifiers modifiers = {}) const
     {
         QTest::mouseClick(form1->windowHandle(), Qt::LeftButton, modifiers, w->mapTo(form1, at));
     }
     void click(Twips x, Twips y) const { press(form1, {platform::qt::toPixels(x), platform::qt::toPixels(y)}); }
-    void clickFile(int row, bool ctrl) const
+    void clickFile(int row, bool ctrl)
     {
-        const auto* list = widget<QListWidget>("File1");
+        const auto* list = control<QListWidget>("File1");
         const QRect last = list->visualItemRect(list->item(list->count() - 1));
         const QPoint at = row < list->count() ? list->visualItemRect(list->item(row)).center()
                                               : QPoint(last.center().x(), last.bottom() + 20);
         press(list->viewport(), at, ctrl ? Qt::ControlModifier : Qt::NoModifier);
     }
-    void openFolder(const std::string& path) const
+    void openFolder(const std::string& path)
     {
-        auto* tree = widget<QTreeWidget>("Dir1");
+        auto* tree = control<QTreeWidget>("Dir1");
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
             if ((*it)->data(0, Qt::UserRole).toByteArray().toStdString() == path)
                 tree->setCurrentItem(*it);
@@ -105,8 +97,7 @@ struct QtDesk {
     }
 
     QTemporaryDir dir;
-    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
-    QWidget* form1 = dynamic_cast<platform::qt::QtWindow&>(ui.window("Form1")).widget();
+    QWidget* form1 = widgetOf("Form1");
 };
 
 template <typename Desk>
@@ -235,8 +226,6 @@ TYPED_TEST(Contract, TabWalksTheVisibleControlsInTabOrderAndTheTextBoxHearsItsFo
 // What only Qt's widgets can get wrong, on the same window.
 class QtControls : public ::testing::Test {
 protected:
-    static int textWidth(const QLabel* label) { return QFontMetrics(label->font()).horizontalAdvance(label->text()); }
-
     QtDesk desk;
     std::string log;
 };
@@ -247,19 +236,19 @@ TEST_F(QtControls, EveryControlSitsInItsContainerAndItsOneLineCaptionFits)
     for (const auto& c : form::form1Design().controls) {
         if (c.kind == ControlKind::Timer)
             continue;
-        const QWidget* w = desk.widget(c.name.c_str());
+        const QWidget* w = desk.control(c.name.c_str());
         ASSERT_NE(w, nullptr) << c.name;
         EXPECT_EQ(w->parentWidget()->objectName().toStdString(), c.container) << c.name;
         const auto* label = qobject_cast<const QLabel*>(w);
         if (label && !label->wordWrap()) {
-            EXPECT_LE(textWidth(label), label->width()) << c.name;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << c.name;
         } else if (c.kind == ControlKind::CheckBox) {
             EXPECT_LE(w->sizeHint().width(), w->width()) << c.name;
         }
     }
 
-    const auto* speed = desk.widget<QLabel>("Label1");
-    const QFont unsqueezed = desk.widget("Label3")->font();
+    const auto* speed = desk.control<QLabel>("Label1");
+    const QFont unsqueezed = desk.control("Label3")->font();
     desk.ui.label("Label1").setCaption("<" + std::string(80, '-') + ">");
     EXPECT_LT(speed->font().stretch(), QFont::Unstretched);
     EXPECT_EQ(speed->font().family(), unsqueezed.family());
@@ -273,11 +262,11 @@ TEST_F(QtControls, EnterReturnAndSpaceEachPressTheFocusedButtonAndAHiddenTextBox
 {
     desk.ui.commandButton("cmdGo").Click.connect([this] { log += "Go "; });
     desk.ui.textBox("Text1").LostFocus.connect([this] { log += "lost "; });
-    QWidget* go = desk.widget("cmdGo");
+    QWidget* go = desk.control("cmdGo");
     go->setFocus();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
         QTest::keyClick(go, key);
-    desk.widget("Text1")->setFocus(Qt::TabFocusReason);
+    desk.control("Text1")->setFocus(Qt::TabFocusReason);
     desk.ui.textBox("Text1").setVisible(false);
     EXPECT_EQ(log, "Go Go Go lost ");
 }
@@ -289,7 +278,7 @@ TEST_F(QtControls, SpeedBarIsMirroredAndChangesOnceForADropAndForEachKey)
     auto& bar = desk.ui.scrollBar("HScroll1");
     int changes = 0;
     bar.Change.connect([&changes] { ++changes; });
-    auto* qtBar = desk.widget<QScrollBar>("HScroll1");
+    auto* qtBar = desk.control<QScrollBar>("HScroll1");
     qtBar->setSliderDown(true);
     qtBar->setSliderPosition(3000);
     qtBar->setSliderPosition(9000);

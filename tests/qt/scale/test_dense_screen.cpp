@@ -11,17 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "display/window_designs.h"
-#include "form/form1_design.h"
 #include "platform/qt/qt_picture_loader.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/qt_window.h"
+#include "qt_windows.h"
 
 namespace {
-
-using platform::qt::QtWindow;
 
 const double kRatio = QByteArray(PIXORA_TEST_SCALE_FACTOR).toDouble();
 
@@ -30,20 +23,16 @@ const double kRatio = QByteArray(PIXORA_TEST_SCALE_FACTOR).toDouble();
 QImage finePattern()
 {
     QImage image(301, 201, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    }
     QPainter(&image).fillRect(0, 0, 10, 10, Qt::red);
     return image;
 }
 
-class DenseScreen : public ::testing::Test {
+class DenseScreen : public ::testing::Test, protected QtWindows {
 protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), kRatio); }
-    ~DenseScreen() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QWidget* widgetOf(const std::string& window) { return dynamic_cast<QtWindow&>(ui.window(window)).widget(); }
 
     // What the widget shows, in device pixels, from its upper-left corner.
     static QImage shown(QWidget* widget, QSize size)
@@ -52,16 +41,14 @@ protected:
         image.setDevicePixelRatio(1);
         return image.copy(QRect(QPoint(), size));
     }
-
-    platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
 };
 
 // Go at 240, 1800, 2175 x 855 twips; the list at 5040, 1320, 2775 x 2625.
 TEST_F(DenseScreen, PanelControlsStandWhereDesignedInLogicalPixels)
 {
     ui.window("Form1").show();
-    EXPECT_EQ(widgetOf("Form1")->findChild<QWidget*>("cmdGo")->geometry(), QRect(16, 120, 145, 57));
-    EXPECT_EQ(widgetOf("Form1")->findChild<QWidget*>("File1")->geometry(), QRect(336, 88, 185, 175));
+    EXPECT_EQ(control("cmdGo")->geometry(), QRect(16, 120, 145, 57));
+    EXPECT_EQ(control("File1")->geometry(), QRect(336, 88, 185, 175));
 }
 
 TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
@@ -81,7 +68,7 @@ TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
     EXPECT_EQ(box.height(), picture->height());
     ui.window("Form1").show();
     // As during a show: the controls on the box are hidden.
-    QWidget* pictureBox = widgetOf("Form1")->findChild<QWidget*>("Picture1");
+    QWidget* pictureBox = control("Picture1");
     for (QWidget* control : pictureBox->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         control->hide();
     EXPECT_TRUE(shown(pictureBox, pattern.size()) == pattern);
