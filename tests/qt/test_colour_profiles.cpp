@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -39,6 +40,7 @@ QByteArray greyProfile()
 
 const QByteArray kAdobeRgb = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
 const QByteArray kDisplayP3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+const QByteArray kProPhoto = QColorSpace(QColorSpace::ProPhotoRgb).iccProfile();
 const QByteArray kRedGreenSwapped = QColorSpace(QPointF(0.3127, 0.3290), QPointF(0.30, 0.60), QPointF(0.64, 0.33),
                                                 QPointF(0.15, 0.06), QColorSpace::TransferFunction::SRgb)
                                         .iccProfile();
@@ -139,16 +141,18 @@ bool near(QColor a, QColor b)
 
 class ColourProfiles : public ::testing::Test {
 protected:
-    // The colour of the file's picture, one colour all over, as the loader decodes it.
+    // The colour of the file's picture, one colour all over, as the loader decodes it at its own size;
+    // invalid if any pixel differs from the others.
     QColor shown(const QByteArray& bytes)
     {
         const std::string path = dir.path().toStdString() + "/" + std::to_string(++files) + ".jpg";
         std::ofstream(path, std::ios::binary) << bytes.toStdString();
         const auto picture =
-            std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
-        const QImage image = picture->image(picture->pixelSize());
-        const QColor top = image.pixelColor(image.width() / 2, image.height() / 4);
-        return top == image.pixelColor(image.width() / 2, image.height() * 3 / 4) ? top : QColor();
+            std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::OwnSize));
+        const QImage image = picture->image(picture->pixelSize()).convertToFormat(QImage::Format_ARGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+        const bool even = std::all_of(pixels, pixels + image.width() * image.height(), [&](QRgb p) { return p == *pixels; });
+        return even ? QColor::fromRgba(*pixels) : QColor();
     }
 
     QTemporaryDir dir;
@@ -164,8 +168,9 @@ TEST_F(ColourProfiles, PicturesAreShownInTheColoursTheirProfileGives)
         Container container;
         QColor stored;
     } rows[] = {
-        {"Adobe RGB in a JPEG", kAdobeRgb, Container::Jpeg, QColor(190, 70, 40)},
+        {"Adobe RGB beyond sRGB in a JPEG", kAdobeRgb, Container::Jpeg, QColor(20, 220, 40)},
         {"Display P3 in two chunks of a JPEG", kDisplayP3, Container::JpegInTwoChunks, QColor(40, 200, 60)},
+        {"ProPhoto RGB, too wide for the fixed-point matrix, in a JPEG", kProPhoto, Container::Jpeg, QColor(90, 60, 150)},
         {"red and green swapped in a translucent BMP", kRedGreenSwapped, Container::TranslucentBmp,
          QColor(220, 40, 90, 128)},
         {"Adobe RGB in a GIF", kAdobeRgb, Container::Gif, QColor(30, 90, 210)},
