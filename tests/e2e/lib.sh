@@ -8,7 +8,6 @@ SCREEN_H=1024
 CX=$((SCREEN_W / 2))
 CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
-# The folder a test puts its pictures in.
 PICTURES=$WORK/pictures
 mkdir "$PICTURES"
 XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
@@ -82,7 +81,6 @@ window_geometry() {
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-# window_mapped WINDOW: true while the window is on the screen.
 window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
 # Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
@@ -184,8 +182,7 @@ within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 # expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
 # stands in the middle of the screen.
 expect_centred() {
-    window_geometry "$1"
-    within_one "$WIN_W" "$3" && within_one "$WIN_H" "$4" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
+    window_is "$3" "$4" "$1" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
         within_one "$WIN_Y" $(((SCREEN_H - $4) / 2)) ||
         fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
 }
@@ -212,8 +209,8 @@ panel_shown() {
         230 230 230
 }
 
-# window_is WIDTH HEIGHT: true when the main window has about that size.
+# window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.
 window_is() {
-    window_geometry
+    window_geometry "${3:-$WID}"
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }

@@ -115,6 +115,8 @@ protected:
         ui.folders["/"] = {"root.bmp"};
         ui.folders["/media/usb"] = {"u1.jpg", "u2.jpg"};
     }
+
+    std::vector<std::string> lists() const { return {f.Drive1.drive(), f.Dir1.path(), f.File1.path()}; }
 };
 
 TEST_F(Browsing, NewDriveOrResetStartsANewCycleAndKeepsTheStartIndex)
@@ -137,17 +139,13 @@ TEST_F(Browsing, DriveThatIsNotReadyFallsBackToTheSystemDriveWithOneMessageAndNo
 {
     f.Drive1.setDrive("/media/usb");
     f.Drive1.setDrive("/media/cd");
-    EXPECT_EQ(f.Drive1.drive(), "/");
-    EXPECT_EQ(f.Dir1.path(), "/");
-    EXPECT_EQ(f.File1.path(), "/");
+    EXPECT_THAT(lists(), ElementsAre("/", "/", "/"));
 
     // With the system drive unreadable too, the lists stay where they were.
     ui.folders.erase("/");
     f.Drive1.setDrive("/media/usb");
     f.Drive1.setDrive("/media/cd");
-    EXPECT_EQ(f.Drive1.drive(), "/");
-    EXPECT_EQ(f.Dir1.path(), "/media/usb");
-    EXPECT_EQ(f.File1.path(), "/media/usb");
+    EXPECT_THAT(lists(), ElementsAre("/", "/media/usb", "/media/usb"));
 
     f.Drive1.setDrive("/media/cd");
     EXPECT_EQ(ui.journal.startingWith("MsgBox."),
@@ -171,17 +169,16 @@ TEST_F(Browsing, TypedNumberMovesTheStartIndexOnlyWhileTheBoxHasTheFocus)
     EXPECT_EQ(f.state.mFileIndex, -2);
 }
 
-// Rules of the reader that hold for any text are the fuzz target's.
+// Rules of the reader that hold for any text are the fuzz target's; plain numbers and an overflow are
+// read through the text box above.
 TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
 {
     const struct {
         std::string text;
         std::optional<std::int32_t> index;
     } rows[] = {
-        {"12", 12},
         {" 7.5", 8},  // halves go to the even neighbour
         {"6.5", 6},
-        {"-2", -2},
         {"4abc", 4},
         {"-42\xff" "7", -42},  // a byte of any value ends it
         {"File  3 OF  12", 0},
@@ -202,7 +199,6 @@ TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
         {"-2147483648", INT32_MIN},
         {"2147483647.5", std::nullopt},
         {"1e400", std::nullopt},
-        {"99999999999", std::nullopt},
         {"-99999999999", std::nullopt},
         {"&H" + std::string(300, 'F'), std::nullopt},
     };
