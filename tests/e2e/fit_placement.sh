@@ -35,8 +35,8 @@ click_twips "${LOWER_RIGHT_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture did not go to the lower-right corner" eval \
     'window_geometry; ((WIN_X == SCREEN_W - 300 && WIN_Y == SCREEN_H - 200))'
-screenshot lower-right
-expect_colour "$SHOT" "255 255 0" "the yellow mark" $((SCREEN_W - 1)) $((SCREEN_H - 1)) $((SCREEN_W - 4)) $((SCREEN_H - 4))
-expect_colour "$SHOT" "255 0 0" "beside the mark" $((SCREEN_W - 5)) $((SCREEN_H - 1)) $((SCREEN_W - 1)) $((SCREEN_H - 5))
+expect_screen mark "255 255 0" "the yellow mark" $((SCREEN_W - 1)) $((SCREEN_H - 1)) $((SCREEN_W - 4)) $((SCREEN_H - 4))
+expect_screen beside-mark "255 0 0" "beside the mark" $((SCREEN_W - 5)) $((SCREEN_H - 1)) $((SCREEN_W - 1)) \
+    $((SCREEN_H - 5))
 stop_show
 expect_exit alt+x

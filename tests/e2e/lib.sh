@@ -158,14 +158,16 @@ colour_near() {
     ((r - $4 <= 40 && $4 - r <= 40 && g - $5 <= 40 && $5 - g <= 40 && b - $6 <= 40 && $6 - b <= 40))
 }
 
-# expect_colour FILE "R G B" WHAT X Y [X Y...]: fails the test unless each point is near R G B.
-expect_colour() {
-    local file=$1 r g b what=$3
+# expect_screen NAME "R G B" WHAT X Y [X Y...]: takes the screenshot NAME and fails the test unless
+# each point shows about R G B.
+expect_screen() {
+    local r g b what=$3
+    screenshot "$1"
     read -r r g b <<<"$2"
     shift 3
     while (($#)); do
-        colour_near "$file" "$1" "$2" "$r" "$g" "$b" ||
-            fail "$what: colour at ($1,$2) is $(pixel "$file" "$1" "$2"), expected about $r $g $b (see $file)"
+        colour_near "$SHOT" "$1" "$2" "$r" "$g" "$b" ||
+            fail "$what: colour at ($1,$2) is $(pixel "$SHOT" "$1" "$2"), expected about $r $g $b (see $SHOT)"
         shift 2
     done
 }

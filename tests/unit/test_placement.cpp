@@ -70,8 +70,7 @@ TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
         Edges edges;
     } rows[] = {
         {"", 5995, 3996, {3000, 2499.5f}},
-        {"chkUpperRight", 5995, 3995, {6000, 5000}},  // "Lower Right of screen"
-        {"chkUpperRight", 13995, 3995, {-2000, 5000}},
+        {"chkUpperRight", 13995, 3995, {-2000, 5000}},  // "Lower Right of screen"
         {"", 13995, 3995, {-1000, 2500}},
         {"chkLowerRight", 13995, 9995, {0, 0}},
     };
