@@ -54,9 +54,7 @@ TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClick)
     f.cmdGo.Click.raise();
     f.Picture1.KeyPress.raise(Key::Space);
     EXPECT_EQ(f.state.mPaused, 1);
-    expectPanel(false);
     f.Picture1.KeyPress.raise(Key::Escape);
-    EXPECT_EQ(f.state.mPaused, 1);
     expectPanel(true);
 
     // On Form2 the timer itself pauses, and the stop leaves the pause flag alone.
