@@ -275,28 +275,30 @@ struct FakePictureLoader : platform::PictureLoader {
     }
     platform::PicturePtr load(const std::string& path, platform::PictureUse use) override
     {
-        note("load", path, use);
+        journal_.push_back("Pictures.load " + path + suffix(use));
         if (files_.count(path) == 0)
             throw platform::Failure("cannot read " + path);
         return files_.at(path);
     }
-    void prefetch(const std::string& path, platform::PictureUse use) override { note("prefetch", path, use); }
+    void prefetch(const std::string& path, platform::PictureUse use) override
+    {
+        journal_.push_back("Pictures.prefetch " + path + suffix(use));
+    }
     void prefetchWhenIdle(const std::string& path, platform::PictureUse use) override
     {
-        note("prefetchWhenIdle", path, use);
+        journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
     }
-    void note(const std::string& operation, const std::string& path, platform::PictureUse use)
-    {
-        const bool fitted = use == platform::PictureUse::Fitted;
-        journal_.push_back("Pictures." + operation + " " + path + (fitted ? " fitted" : ""));
-    }
+    static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
     Journal& journal_;
     std::map<std::string, platform::PicturePtr> files_;
 };
 
 // The desktop around the windows: the screen, the message box, the session told whether a show
 // runs, the log of each failure passed over (as "where: reason"), and the end of the program.
-struct FakeDesktop : platform::Screen, platform::MessageBox, platform::Session, platform::FailureLog,
+struct FakeDesktop : platform::Screen,
+                     platform::MessageBox,
+                     platform::Session,
+                     platform::FailureLog,
                      platform::Program {
     explicit FakeDesktop(Journal& journal) : journal_(journal) {}
     platform::Twips width() const override { return width_; }

@@ -48,7 +48,7 @@ TEST_F(PauseResumeStop, ClickOnThePictureHidesThePanelAndADoubleClickStopsRunnin
     }
 }
 
-TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClick)
+TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClickThatOnForm2BringsBackForm1)
 {
     using platform::Key;
     f.cmdGo.Click.raise();
