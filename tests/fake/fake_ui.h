@@ -266,9 +266,18 @@ private:
     State s_{0, 0, design_.clientWidth, design_.clientHeight};
 };
 
-// Serves the pictures added to it; any other path fails as an unreadable file.
-struct FakePictureLoader : platform::PictureLoader {
-    explicit FakePictureLoader(Journal& journal) : journal_(journal) {}
+// The desktop around the windows: the screen; the files, serving the pictures added to it (any other
+// path fails as an unreadable file); the message box; the session told whether a show runs; the log of
+// each failure passed over (as "where: reason"); and the end of the program.
+struct FakeDesktop : platform::Screen,
+                     platform::PictureLoader,
+                     platform::MessageBox,
+                     platform::Session,
+                     platform::FailureLog,
+                     platform::Program {
+    explicit FakeDesktop(Journal& journal) : journal_(journal) {}
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
     void add(const std::string& path, platform::Twips width, platform::Twips height)
     {
         files_[path] = std::make_shared<FakePicture>(path, width, height);
@@ -289,20 +298,6 @@ struct FakePictureLoader : platform::PictureLoader {
         journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
     }
     static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
-    Journal& journal_;
-    std::map<std::string, platform::PicturePtr> files_;
-};
-
-// The desktop around the windows: the screen, the message box, the session told whether a show
-// runs, the log of each failure passed over (as "where: reason"), and the end of the program.
-struct FakeDesktop : platform::Screen,
-                     platform::MessageBox,
-                     platform::Session,
-                     platform::FailureLog,
-                     platform::Program {
-    explicit FakeDesktop(Journal& journal) : journal_(journal) {}
-    platform::Twips width() const override { return width_; }
-    platform::Twips height() const override { return height_; }
     void show(const std::string& text, const std::string& title) override
     {
         journal_.push_back("MsgBox.show " + text + " | " + title);
@@ -314,6 +309,7 @@ struct FakeDesktop : platform::Screen,
     }
     void end() override {}
     Journal& journal_;
+    std::map<std::string, platform::PicturePtr> files_;
     platform::Twips width_ = 12000, height_ = 9000;
     std::optional<bool> lastTold;
     std::vector<std::string> entries;
@@ -351,7 +347,7 @@ public:
     FakeFileList& fileList(const std::string& name) override { return find<FakeFileList>(name); }
 
     FakeDesktop& screen() override { return desktop_; }
-    FakePictureLoader& pictures() override { return pictures_; }
+    FakeDesktop& pictures() override { return desktop_; }
     FakeDesktop& messageBox() override { return desktop_; }
     FakeRandom& random() override { return random_; }
     FakeDesktop& program() override { return desktop_; }
@@ -382,7 +378,6 @@ private:
     platform::Control& control(const std::string& name) { return dynamic_cast<platform::Control&>(*objects_.at(name)); }
 
     FakeDesktop desktop_{journal};
-    FakePictureLoader pictures_{journal};
     FakeRandom random_;
     std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> frontToBack_;
