@@ -90,8 +90,6 @@ find_display_window() {
         'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
 }
 
-display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
-
 # expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
 expect_exit() {
     [[ -z ${1:-} ]] || xdotool key "$1"
