@@ -81,8 +81,6 @@ window_geometry() {
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
-
 # Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
 # that closes while xdotool walks the tree makes one search fail, so the search is polled.
 find_display_window() {
