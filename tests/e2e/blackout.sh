@@ -16,8 +16,7 @@ other_colour=$(pixel "$SHOT" 5 5 9)
 colour_near "$SHOT" 5 5 0 0 0 9 && fail "the other program's window is black before the blackout (see $SHOT)"
 click_twips "${BLACKOUT_BOX[@]}"
 wait_until 10 "the screen did not turn black over the other program" screen_shows 5 5 0 0 0
-screenshot blackout
-expect_colour "$SHOT" "0 0 0" "the screen's corner" "${corners[@]}"
+expect_screen blackout "0 0 0" "the screen's corner" "${corners[@]}"
 panel_shown || fail "the panel is not in front of the black"
 wait_until 5 "the black took the keyboard from the panel" panel_has_keyboard
 
@@ -27,12 +26,10 @@ click_at 40 40
 sleep 0.5
 panel_shown || fail "a click on the black hid the panel"
 panel_has_keyboard || fail "a click on the black took the keyboard from the panel"
-screenshot clicked-black
-expect_colour "$SHOT" "0 0 0" "the screen's corner after a click on the black" "${corners[@]}"
+expect_screen clicked-black "0 0 0" "the screen's corner after a click on the black" "${corners[@]}"
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture did not appear in front of the black" screen_shows $CX $CY 0 0 255
-screenshot picture
-expect_colour "$SHOT" "0 0 0" "the screen's corner during the show" "${corners[@]}"
+expect_screen picture "0 0 0" "the screen's corner during the show" "${corners[@]}"
 
 # The panel stays usable over the black: a click on Re-Size checks it, and the next show is on the
 # display window, again in front of the black.
@@ -41,8 +38,7 @@ click_twips "${RESIZE_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 find_display_window
 wait_until 10 "the display window is not in front of the black" screen_shows $CX $CY 0 0 255
-screenshot display-window
-expect_colour "$SHOT" "0 0 0" "the screen's corner behind the display window" "${corners[@]}"
+expect_screen display-window "0 0 0" "the screen's corner behind the display window" "${corners[@]}"
 
 stop_show $CX $CY
 click_twips "${BLACKOUT_BOX[@]}"

@@ -27,10 +27,8 @@ expect_centred "$WID" "the panel" 1092 742
 click_twips "${GO_BUTTON[@]}"
 shown_exactly "$WID" picture-box
 
-# "Re-Size to fit screen" is checked from the keyboard: the text box, then eight controls on.
 escape_to_panel
-click_twips "${TEXT_BOX[@]}"
-xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab space
+click_twips "${RESIZE_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 find_display_window
 shown_exactly "$DISPLAY_WID" display-window

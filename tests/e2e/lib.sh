@@ -8,7 +8,6 @@ SCREEN_H=1024
 CX=$((SCREEN_W / 2))
 CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
-# The folder a test puts its pictures in.
 PICTURES=$WORK/pictures
 mkdir "$PICTURES"
 XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
@@ -82,17 +81,12 @@ window_geometry() {
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-# window_mapped WINDOW: true while the window is on the screen.
-window_mapped() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
-
 # Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
 # that closes while xdotool walks the tree makes one search fail, so the search is polled.
 find_display_window() {
     wait_until 10 "the display window did not appear" eval \
         'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
 }
-
-display_hidden() { ! xdotool search --onlyvisible --name '^Pixora$' >/dev/null; }
 
 # expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
 expect_exit() {
@@ -160,14 +154,16 @@ colour_near() {
     ((r - $4 <= 40 && $4 - r <= 40 && g - $5 <= 40 && $5 - g <= 40 && b - $6 <= 40 && $6 - b <= 40))
 }
 
-# expect_colour FILE "R G B" WHAT X Y [X Y...]: fails the test unless each point is near R G B.
-expect_colour() {
-    local file=$1 r g b what=$3
+# expect_screen NAME "R G B" WHAT X Y [X Y...]: takes the screenshot NAME and fails the test unless
+# each point shows about R G B.
+expect_screen() {
+    local r g b what=$3
+    screenshot "$1"
     read -r r g b <<<"$2"
     shift 3
     while (($#)); do
-        colour_near "$file" "$1" "$2" "$r" "$g" "$b" ||
-            fail "$what: colour at ($1,$2) is $(pixel "$file" "$1" "$2"), expected about $r $g $b (see $file)"
+        colour_near "$SHOT" "$1" "$2" "$r" "$g" "$b" ||
+            fail "$what: colour at ($1,$2) is $(pixel "$SHOT" "$1" "$2"), expected about $r $g $b (see $SHOT)"
         shift 2
     done
 }
@@ -184,8 +180,7 @@ within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 # expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
 # stands in the middle of the screen.
 expect_centred() {
-    window_geometry "$1"
-    within_one "$WIN_W" "$3" && within_one "$WIN_H" "$4" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
+    window_is "$3" "$4" "$1" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
         within_one "$WIN_Y" $(((SCREEN_H - $4) / 2)) ||
         fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
 }
@@ -212,8 +207,8 @@ panel_shown() {
         230 230 230
 }
 
-# window_is WIDTH HEIGHT: true when the main window has about that size.
+# window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.
 window_is() {
-    window_geometry
+    window_geometry "${3:-$WID}"
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }

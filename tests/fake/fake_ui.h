@@ -266,9 +266,18 @@ private:
     State s_{0, 0, design_.clientWidth, design_.clientHeight};
 };
 
-// Serves the pictures added to it; any other path fails as an unreadable file.
-struct FakePictureLoader : platform::PictureLoader {
-    explicit FakePictureLoader(Journal& journal) : journal_(journal) {}
+// The desktop around the windows: the screen; the files, serving the pictures added to it (any other
+// path fails as an unreadable file); the message box; the session told whether a show runs; the log of
+// each failure passed over (as "where: reason"); and the end of the program.
+struct FakeDesktop : platform::Screen,
+                     platform::PictureLoader,
+                     platform::MessageBox,
+                     platform::Session,
+                     platform::FailureLog,
+                     platform::Program {
+    explicit FakeDesktop(Journal& journal) : journal_(journal) {}
+    platform::Twips width() const override { return width_; }
+    platform::Twips height() const override { return height_; }
     void add(const std::string& path, platform::Twips width, platform::Twips height)
     {
         files_[path] = std::make_shared<FakePicture>(path, width, height);
@@ -289,23 +298,21 @@ struct FakePictureLoader : platform::PictureLoader {
         journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
     }
     static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
-    Journal& journal_;
-    std::map<std::string, platform::PicturePtr> files_;
-};
-
-struct FakeScreen : platform::Screen {
-    platform::Twips width() const override { return width_; }
-    platform::Twips height() const override { return height_; }
-    platform::Twips width_ = 12000, height_ = 9000;
-};
-
-struct FakeMessageBox : platform::MessageBox {
-    explicit FakeMessageBox(Journal& journal) : journal_(journal) {}
     void show(const std::string& text, const std::string& title) override
     {
         journal_.push_back("MsgBox.show " + text + " | " + title);
     }
+    void setShowRunning(bool running) override { lastTold = running; }
+    void passedOver(const std::string& where, const std::string& reason) override
+    {
+        entries.push_back(where + ": " + reason);
+    }
+    void end() override {}
     Journal& journal_;
+    std::map<std::string, platform::PicturePtr> files_;
+    platform::Twips width_ = 12000, height_ = 9000;
+    std::optional<bool> lastTold;
+    std::vector<std::string> entries;
 };
 
 // Returns the numbers last scripted in order, then the last one for ever (0 when none was scripted);
@@ -317,24 +324,6 @@ struct FakeRandom : platform::Random {
     std::unique_ptr<platform::Random> fork() const override { return std::make_unique<FakeRandom>(*this); }
     std::vector<double> numbers_;
     std::size_t next_ = 0;
-};
-
-struct FakeSession : platform::Session {
-    void setShowRunning(bool running) override { lastTold = running; }
-    std::optional<bool> lastTold;
-};
-
-// Each failure passed over, as "where: reason".
-struct FakeFailureLog : platform::FailureLog {
-    void passedOver(const std::string& where, const std::string& reason) override
-    {
-        entries.push_back(where + ": " + reason);
-    }
-    std::vector<std::string> entries;
-};
-
-struct FakeProgram : platform::Program {
-    void end() override {}
 };
 
 class FakeUi : public platform::Ui {
@@ -357,13 +346,13 @@ public:
     FakeDirList& dirList(const std::string& name) override { return find<FakeDirList>(name); }
     FakeFileList& fileList(const std::string& name) override { return find<FakeFileList>(name); }
 
-    FakeScreen& screen() override { return screen_; }
-    FakePictureLoader& pictures() override { return pictures_; }
-    FakeMessageBox& messageBox() override { return messageBox_; }
+    FakeDesktop& screen() override { return desktop_; }
+    FakeDesktop& pictures() override { return desktop_; }
+    FakeDesktop& messageBox() override { return desktop_; }
     FakeRandom& random() override { return random_; }
-    FakeProgram& program() override { return program_; }
-    FakeSession& session() override { return session_; }
-    FakeFailureLog& failureLog() override { return failureLog_; }
+    FakeDesktop& program() override { return desktop_; }
+    FakeDesktop& session() override { return desktop_; }
+    FakeDesktop& failureLog() override { return desktop_; }
 
     // The names of the visible windows, the one in front first.
     std::vector<std::string> frontToBack() const;
@@ -388,13 +377,8 @@ private:
     std::unique_ptr<Object> makeControl(const platform::ControlDesign& design);
     platform::Control& control(const std::string& name) { return dynamic_cast<platform::Control&>(*objects_.at(name)); }
 
-    FakeScreen screen_;
-    FakePictureLoader pictures_{journal};
-    FakeMessageBox messageBox_{journal};
+    FakeDesktop desktop_{journal};
     FakeRandom random_;
-    FakeProgram program_;
-    FakeSession session_;
-    FakeFailureLog failureLog_;
     std::map<std::string, std::unique_ptr<Object>> objects_;
     std::vector<const FakeWindow*> frontToBack_;
     std::vector<const platform::ControlDesign*> tabOrder_;

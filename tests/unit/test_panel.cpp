@@ -1,11 +1,14 @@
-// The panel: start-up, Go and the picture it will show first, the speed bar, the option boxes and
-// the blackout window they load.
+// The panel: start-up, Go and the picture it will show first, the speed bar, the option boxes, the
+// blackout window, the lists, the start number and what a typed text reads as.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gmock/gmock.h>
 
+#include "panel/number_reader.h"
 #include "show_fixture.h"
 
 namespace {
@@ -103,6 +106,104 @@ TEST_F(Panel, BlackoutCoversTheScreenBehindForm1AndMeasuresItAgainAfterClearing)
         f.chkBlackOut.setValue(0);
         EXPECT_FALSE(f.Form3.loaded());
     }
+}
+
+class Browsing : public ShowTest {
+protected:
+    Browsing()
+    {
+        ui.folders["/"] = {"root.bmp"};
+        ui.folders["/media/usb"] = {"u1.jpg", "u2.jpg"};
+    }
+
+    std::vector<std::string> lists() const { return {f.Drive1.drive(), f.Dir1.path(), f.File1.path()}; }
+};
+
+TEST_F(Browsing, NewDriveOrResetStartsANewCycleAndKeepsTheStartIndex)
+{
+    for (const bool reset : {false, true}) {
+        f.state.mShownList = {"u1.jpg"};
+        f.state.gShownCount = 5;
+        f.state.mFileIndex = 3;
+        if (reset)
+            f.cmdResetRandomCycle.Click.raise();
+        else
+            f.Drive1.setDrive("/media/usb");
+        EXPECT_TRUE(f.state.mShownList.empty());
+        EXPECT_EQ(f.state.gShownCount, 0);
+        EXPECT_EQ(f.state.mFileIndex, 3);
+    }
+}
+
+TEST_F(Browsing, DriveThatIsNotReadyFallsBackToTheSystemDriveWithOneMessageAndNoLoop)
+{
+    f.Drive1.setDrive("/media/usb");
+    f.Drive1.setDrive("/media/cd");
+    EXPECT_THAT(lists(), ElementsAre("/", "/", "/"));
+
+    // With the system drive unreadable too, the lists stay where they were.
+    ui.folders.erase("/");
+    f.Drive1.setDrive("/media/usb");
+    f.Drive1.setDrive("/media/cd");
+    EXPECT_THAT(lists(), ElementsAre("/", "/media/usb", "/media/usb"));
+
+    f.Drive1.setDrive("/media/cd");
+    EXPECT_EQ(ui.journal.startingWith("MsgBox."),
+              std::vector<std::string>(3, "MsgBox.show Drive /media/cd is not ready | ERROR"));
+}
+
+TEST_F(Browsing, TypedNumberMovesTheStartIndexOnlyWhileTheBoxHasTheFocus)
+{
+    f.state.mFileIndex = 3;
+    f.Text1.setText("7");
+    EXPECT_EQ(f.state.mFileIndex, 3);
+
+    f.Text1.GotFocus.raise();
+    for (const auto& [text, index] : {std::pair{"12", 12}, {"99999999999", 12}, {"-2", -2}}) {
+        f.Text1.setText(text);
+        EXPECT_EQ(f.state.mFileIndex, index) << text;
+    }
+
+    f.Text1.LostFocus.raise();
+    f.Text1.setText("9");
+    EXPECT_EQ(f.state.mFileIndex, -2);
+}
+
+// Rules of the reader that hold for any text are the fuzz target's; plain numbers and an overflow are
+// read through the text box above.
+TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
+{
+    const struct {
+        std::string text;
+        std::optional<std::int32_t> index;
+    } rows[] = {
+        {" 7.5", 8},  // halves go to the even neighbour
+        {"6.5", 6},
+        {"4abc", 4},
+        {"-42\xff" "7", -42},  // a byte of any value ends it
+        {"File  3 OF  12", 0},
+        {"\t1\n2", 12},  // blanks are skipped also between digits
+        {"&H1F", 31},
+        {"&h1f", 31},
+        {"&O17", 15},
+        {"&O19", 1},
+        {"1.5e1x", 15},
+        {"2d2", 200},
+        {"1e", 1},
+        {"0x1F", 0},
+        {std::string("1\0" "5", 3), 1},  // a NUL byte ends the number like any other character
+        {"", 0},
+        {"-", 0},
+        {"&", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483647.5", std::nullopt},
+        {"1e400", std::nullopt},
+        {"-99999999999", std::nullopt},
+        {"&H" + std::string(300, 'F'), std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(panel::readTypedNumber(row.text), row.index) << '"' << row.text << '"';
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
-// Clicks, double clicks and keys on the two picture surfaces: pause, resume and stop.
+// Clicks, double clicks and keys on the two picture surfaces: pause, resume and stop, and what the
+// desktop is told after each: a show runs only while pictures change with the panel away.
+#include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -15,6 +18,16 @@ using ::testing::StartsWith;
 class PauseResumeStop : public ShowTest {
 protected:
     PauseResumeStop() { openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"}); }
+
+    // Runs the user's events in order; each must tell the session whether a show now runs.
+    void expectSteps(const std::vector<std::pair<std::function<void()>, bool>>& steps)
+    {
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            ui.session().lastTold.reset();
+            steps[i].first();
+            EXPECT_EQ(ui.session().lastTold, steps[i].second) << "step " << i;
+        }
+    }
 };
 
 TEST_F(PauseResumeStop, ClickOnThePictureHidesThePanelAndADoubleClickStopsRunningOrPausedShows)
@@ -35,27 +48,30 @@ TEST_F(PauseResumeStop, ClickOnThePictureHidesThePanelAndADoubleClickStopsRunnin
     }
 }
 
-TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClick)
+TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClickThatOnForm2BringsBackForm1)
 {
     using platform::Key;
     f.cmdGo.Click.raise();
     f.Picture1.KeyPress.raise(Key::Space);
     EXPECT_EQ(f.state.mPaused, 1);
-    expectPanel(false);
     f.Picture1.KeyPress.raise(Key::Escape);
-    EXPECT_EQ(f.state.mPaused, 1);
     expectPanel(true);
 
+    // On Form2 the timer itself pauses, and the stop leaves the pause flag alone.
     f.chkReSize.setValue(1);
     f.cmdGo.Click.raise();
     f.Form2.KeyPress.raise(Key::Space);
     EXPECT_FALSE(f.Timer1.enabled());
     f.Form2.KeyPress.raise(Key::Space);
     EXPECT_TRUE(f.Timer1.enabled());
+    ui.journal.clear();
     f.Form2.KeyPress.raise(Key::Escape);
     EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(f.state.mPaused, 0);
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
+    EXPECT_EQ(f.Text1.text(), "File  1 OF  3");
     expectPanel(true);
+    EXPECT_LT(journalAt("Form1.show"), journalAt("Form2.hide"));
 }
 
 TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)
@@ -102,21 +118,6 @@ TEST_F(PauseResumeStop, BothDoubleClicksGrowForm1ToThePanelAndMoveItOnlyToBringT
     }
 }
 
-TEST_F(PauseResumeStop, DoubleClickOnForm2StopsAndBringsBackForm1)
-{
-    f.chkReSize.setValue(1);
-    f.cmdGo.Click.raise();
-    ui.journal.clear();
-    doubleClick(f.Form2);
-
-    EXPECT_FALSE(f.Timer1.enabled());
-    EXPECT_EQ(f.state.mPaused, 0);
-    EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
-    EXPECT_EQ(f.Text1.text(), "File  0 OF  3");
-    expectPanel(true);
-    EXPECT_LT(journalAt("Form1.show"), journalAt("Form2.hide"));
-}
-
 TEST_F(PauseResumeStop, RandomCycleEndingOnForm2LeavesTheLastPictureThere)
 {
     openPictures("/one", {"only.bmp"});
@@ -138,6 +139,22 @@ TEST_F(PauseResumeStop, RandomCycleEndingOnForm2LeavesTheLastPictureThere)
 
     doubleClick(f.Form2);
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1"));
+}
+
+TEST_F(PauseResumeStop, EachEventTellsTheDesktopWhetherAShowRuns)
+{
+    const std::function<void()> go = [this] { f.cmdGo.Click.raise(); };
+    const std::function<void()> click = [this] { f.Picture1.Click.raise(); };
+    const std::function<void()> stop = [this] { doubleClick(f.Picture1); };
+    const std::function<void()> form2Click = [this] { f.Form2.Click.raise(); };
+    const std::function<void()> form2Stop = [this] { doubleClick(f.Form2); };
+    const std::function<void()> interval = [this] { tick(); };
+    EXPECT_EQ(ui.session().lastTold, false);
+    // A click on the panel's ground before Go starts the show on the timer that already runs.
+    expectSteps({{click, true}, {interval, true}, {stop, false}, {go, true}, {click, false}, {interval, false},
+                 {click, true}, {stop, false}});
+    // After a stop on the display window the timer is off: a click that hides the panel runs nothing.
+    expectSteps({{go, true}, {form2Click, false}, {form2Click, true}, {form2Stop, false}, {click, false}, {go, true}});
 }
 
 }  // namespace

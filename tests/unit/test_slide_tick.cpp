@@ -1,8 +1,12 @@
 // The slide tick in list order: selection, path, loading for the fit, counting, sizing Form1, the
 // hint for the next picture, and the units that fail without ending the tick but leave their reason.
+// In random order: no picture twice within a cycle, the cycle's end stops the show, and no random
+// source can make a tick draw for ever.
 #include <cstdint>
 #include <limits>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -12,6 +16,7 @@
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 class SlideTick : public ShowTest {
 protected:
@@ -42,18 +47,13 @@ TEST_F(SlideTick, IndexOutsideTheListStartsOverAtTheFirstEntry)
 
 TEST_F(SlideTick, PathJoinsTheFolderAndTheNameExactlyAsListed)
 {
-    const struct {
-        std::string folder, name, path;
-    } rows[] = {
-        {"/", "x.bmp", "/x.bmp"},
-        {"/my pics ", " x y.JPG ", "/my pics / x y.JPG "},
-    };
-    for (const auto& row : rows) {
-        openFolder(row.folder, {row.name});
+    for (const auto& [folder, name, path] :
+         {std::tuple{"/", "x.bmp", "/x.bmp"}, {"/my pics ", " x y.JPG ", "/my pics / x y.JPG "}}) {
+        openFolder(folder, {name});
         f.state.mFileIndex = 0;
         ui.journal.clear();
         tick();
-        EXPECT_THAT(ui.journal.startingWith("Pictures.load"), ElementsAre("Pictures.load " + row.path));
+        EXPECT_THAT(ui.journal.startingWith("Pictures.load"), ElementsAre(std::string("Pictures.load ") + path));
     }
 }
 
@@ -110,6 +110,111 @@ TEST_F(SlideTick, CounterAtTheLargestValueStaysThereAndTheTickGoesOn)
     tick();
     EXPECT_EQ(f.state.mFileIndex, 0);  // the increment fails, the wrap still applies
     EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+}
+
+class RandomCycle : public SlideTick {
+protected:
+    RandomCycle() { f.chkRandomPictures.setValue(1); }
+
+    // A show running partway through a random cycle over these pictures, with these names recorded.
+    void resumeCycle(const std::vector<std::string>& names, const std::set<std::string>& recorded, int shownCount)
+    {
+        openPictures("/pics", names);
+        f.state.mShownList = recorded;
+        f.state.gShownCount = shownCount;
+    }
+
+    // Runs one tick over a cycle that is complete: the show stops, and the desktop hears it.
+    void expectTickStops()
+    {
+        ui.journal.clear();
+        ui.session().lastTold.reset();
+        tick();
+        EXPECT_EQ(ui.session().lastTold, false);
+        EXPECT_EQ(f.state.mPaused, 1);
+        EXPECT_FALSE(f.Timer1.enabled());
+        expectPanel(true);
+        EXPECT_THAT(ui.journal.startingWith("Pictures.load"), IsEmpty());
+    }
+};
+
+TEST_F(RandomCycle, ShowsEachOfThreeFilesOnceThenStopsAndDrawsEachAheadOnTheSameNumbers)
+{
+    openPictures("/pics", {"a.bmp", "b.jpg", "c.gif"});
+    ui.random().script({0.1, 0.1, 0.5, 0.9, 0.1});  // the second tick draws a.bmp again first
+    ui.journal.clear();
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/b.jpg");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/c.gif");
+    EXPECT_EQ(f.state.mFileIndex, 0);  // advanced past c.gif and wrapped
+    // Each tick names the next one's picture and uses up no number doing so; the cycle's end names none.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."),
+                ElementsAre("Pictures.load /pics/a.bmp", "Pictures.prefetch /pics/b.jpg", "Pictures.load /pics/b.jpg",
+                            "Pictures.prefetch /pics/c.gif", "Pictures.load /pics/c.gif"));
+    expectTickStops();
+
+    // The panel, back, names the first picture of the cycle the next Go starts afresh.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."), ElementsAre("Pictures.prefetchWhenIdle /pics/a.bmp"));
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+}
+
+TEST_F(RandomCycle, RecordedNamesMatchOnlyWholeAndInTheSameCase)
+{
+    resumeCycle({"1.jpg", "11.jpg", "A.jpg", "a.jpg"}, {"11.jpg", "A.jpg"}, 2);
+    ui.random().script({0.0, 0.9});
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/1.jpg");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.jpg");
+    EXPECT_EQ(f.state.mShownList.size(), 4u);
+}
+
+TEST_F(RandomCycle, ConstantRandomSourceStillReachesEveryPictureAndEnds)
+{
+    resumeCycle({"a.bmp", "b.bmp", "c.bmp", "d.bmp"}, {"a.bmp", "c.bmp"}, 2);
+    ui.random().script({0.5});  // always c.bmp
+
+    // Once the draws keep hitting shown names, the next unshown entry after the drawn one is taken.
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/d.bmp");
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/b.bmp");
+    EXPECT_EQ(f.state.gShownCount, 4);
+    expectTickStops();
+
+    // Every name recorded while the count lags behind still ends the tick.
+    f.state.gShownCount = 0;
+    f.state.mPaused = 0;
+    f.Timer1.setEnabled(true);
+    expectTickStops();
+}
+
+TEST_F(RandomCycle, EntriesThatCannotBeShownAreRecordedAsShown)
+{
+    openFolder("/pics", {"a.bmp", "broken.bmp"});
+    ui.pictures().add("/pics/a.bmp", 6000, 4000);
+    ui.random().script({0.0, 0.9});
+    ui.journal.clear();
+    f.cmdGo.Click.raise();
+    tick();
+    EXPECT_EQ(shownPicture(), "/pics/a.bmp");
+    // Named ahead, it costs its tick one failed load and nothing more.
+    EXPECT_THAT(ui.journal.startingWith("Pictures."),
+                ElementsAre("Pictures.load /pics/a.bmp", "Pictures.prefetch /pics/broken.bmp",
+                            "Pictures.load /pics/broken.bmp"));
+    EXPECT_EQ(f.state.mShownList, (std::set<std::string>{"a.bmp", "broken.bmp"}));
+    EXPECT_EQ(f.state.gShownCount, 2);
+
+    // An empty folder's selection reads as "": Go's tick records it, the next tick stops.
+    openFolder("/empty", {});
+    f.cmdGo.Click.raise();
+    EXPECT_EQ(f.state.mShownList, (std::set<std::string>{""}));
+    EXPECT_EQ(f.state.mPaused, 0);
+    expectTickStops();
 }
 
 }  // namespace
