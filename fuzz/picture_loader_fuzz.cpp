@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     try {
-        const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
+        const auto picture =
+            std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::Fitted));
         if (!picture)
             std::abort();
         const QSize natural = picture->pixelSize();

@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "hostile_files.h"
+#include "platform/qt/colour_profiles.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
@@ -24,18 +26,35 @@ namespace {
 // JPEG's rounding of a flat colour, and two converters' rounding of the same colour.
 constexpr int kTolerance = 4;
 
-// Qt 6.4 writes no grey profile.
-QByteArray greyProfile()
+QByteArray saved(cmsHPROFILE profile)
 {
-    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
-    cmsHPROFILE profile = cmsCreateGrayProfile(cmsD50_xyY(), linear);
     cmsUInt32Number size = 0;
     cmsSaveProfileToMem(profile, nullptr, &size);
     QByteArray bytes(static_cast<int>(size), '\0');
     cmsSaveProfileToMem(profile, bytes.data(), &size);
     cmsCloseProfile(profile);
+    return bytes;
+}
+
+// Qt 6.4 writes no grey profile.
+QByteArray greyProfile()
+{
+    cmsToneCurve* linear = cmsBuildGamma(nullptr, 1.0);
+    const QByteArray bytes = saved(cmsCreateGrayProfile(cmsD50_xyY(), linear));
     cmsFreeToneCurve(linear);
     return bytes;
+}
+
+// Adobe RGB's primaries with one curve for the three channels, as an older, version 2 profile.
+QByteArray version2Profile(cmsToneCurve* curve)
+{
+    const cmsCIExyYTRIPLE primaries = {{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}};
+    cmsToneCurve* curves[] = {curve, curve, curve};
+    const cmsCIExyY d65 = {0.3127, 0.3290, 1};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
+    cmsSetProfileVersion(profile, 2.1);
+    cmsFreeToneCurve(curve);
+    return saved(profile);
 }
 
 const QByteArray kAdobeRgb = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
@@ -151,7 +170,8 @@ protected:
             std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::OwnSize));
         const QImage image = picture->image(picture->pixelSize()).convertToFormat(QImage::Format_ARGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-        const bool even = std::all_of(pixels, pixels + image.width() * image.height(), [&](QRgb p) { return p == *pixels; });
+        const bool even =
+            std::all_of(pixels, pixels + image.width() * image.height(), [&](QRgb p) { return p == *pixels; });
         return even ? QColor::fromRgba(*pixels) : QColor();
     }
 
@@ -170,7 +190,7 @@ TEST_F(ColourProfiles, PicturesAreShownInTheColoursTheirProfileGives)
     } rows[] = {
         {"Adobe RGB beyond sRGB in a JPEG", kAdobeRgb, Container::Jpeg, QColor(20, 220, 40)},
         {"Display P3 in two chunks of a JPEG", kDisplayP3, Container::JpegInTwoChunks, QColor(40, 200, 60)},
-        {"ProPhoto RGB, too wide for the fixed-point matrix, in a JPEG", kProPhoto, Container::Jpeg, QColor(90, 60, 150)},
+        {"ProPhoto RGB in a JPEG", kProPhoto, Container::Jpeg, QColor(90, 60, 150)},
         {"red and green swapped in a translucent BMP", kRedGreenSwapped, Container::TranslucentBmp,
          QColor(220, 40, 90, 128)},
         {"Adobe RGB in a GIF", kAdobeRgb, Container::Gif, QColor(30, 90, 210)},
@@ -220,6 +240,54 @@ TEST_F(ColourProfiles, BrokenProfilesAreIgnored)
         SCOPED_TRACE(row.name);
         const QColor colour = shown(row.file);
         EXPECT_TRUE(near(colour, stored)) << colour.name().toStdString();
+    }
+}
+
+// Little CMS's own transform is the reference, for pairs where its arithmetic takes a turn of its
+// own: a screen profile, the same profile on both sides, a black that is not zero.
+TEST(ColourConversion, EveryColourComesOutAsLittleCmsGivesItWithinOneLevel)
+{
+    const double liftedBlack[] = {2.2, 0.95, 0, 0, 0, 0.05, 0.05};
+    const struct {
+        const char* name;
+        QByteArray source;
+        QByteArray destination;
+    } pairs[] = {
+        {"sRGB on a wide-gamut screen", {}, version2Profile(cmsBuildGamma(nullptr, 2.2))},
+        {"Adobe RGB on an Adobe RGB screen", kAdobeRgb, kAdobeRgb},
+        {"a lifted black on sRGB", version2Profile(cmsBuildParametricToneCurve(nullptr, 5, liftedBlack)), {}},
+        {"Display P3 on an Adobe RGB screen", kDisplayP3, kAdobeRgb},
+    };
+    // Every fifth value, and the darkest, where the curves are steepest.
+    const int levels[] = {0, 1, 2, 3, 4, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 100,
+                          105, 110, 115, 120, 125, 130, 135, 140, 145, 150, 155, 160, 165, 170, 175, 180, 185, 190, 195,
+                          200, 205, 210, 215, 220, 225, 230, 235, 240, 245, 250, 255};
+    constexpr int kLevels = static_cast<int>(std::size(levels));
+    QImage grid(kLevels * kLevels, kLevels, QImage::Format_ARGB32);
+    for (int i = 0; i < grid.width() * grid.height(); ++i)
+        grid.setPixel(i % grid.width(), i / grid.width(),
+                      qRgba(levels[i % kLevels], levels[i / kLevels % kLevels], levels[i / kLevels / kLevels], i % 256));
+    const auto open = [](const QByteArray& bytes) {
+        return bytes.isEmpty() ? cmsCreate_sRGBProfile()
+                               : cmsOpenProfileFromMem(bytes.constData(), static_cast<cmsUInt32Number>(bytes.size()));
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.name);
+        QImage converted = grid;
+        platform::qt::convertColours(converted, pair.source, pair.destination);
+        QImage expected = grid;
+        cmsHPROFILE from = open(pair.source);
+        cmsHPROFILE to = open(pair.destination);
+        cmsHTRANSFORM transform =
+            cmsCreateTransform(from, TYPE_BGRA_8, to, TYPE_BGRA_8, INTENT_PERCEPTUAL, cmsFLAGS_COPY_ALPHA);
+        cmsDoTransform(transform, grid.constBits(), expected.bits(), static_cast<cmsUInt32Number>(grid.width() * kLevels));
+        cmsDeleteTransform(transform);
+        cmsCloseProfile(from);
+        cmsCloseProfile(to);
+        int worst = 0;
+        for (qsizetype at = 0; at < expected.sizeInBytes(); ++at)
+            worst = std::max(worst, std::abs(converted.constBits()[at] - expected.constBits()[at]));
+        EXPECT_LE(worst, 1);
     }
 }
 

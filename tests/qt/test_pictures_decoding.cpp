@@ -315,7 +315,8 @@ TEST_F(Pictures, JpegDecodeStopsOnceCancelled)
     const QImage noise(reinterpret_cast<const uchar*>(pixels.constData()), 600, 600, QImage::Format_RGB32);
     for (const bool progressive : {false, true}) {
         for (const QSize bound : {QSize(), QSize(100, 100)}) {
-            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") + (bound.isEmpty() ? ", whole" : ", fitted"));
+            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") +
+                         (bound.isEmpty() ? ", whole" : ", fitted"));
             CancellingBuffer device;
             device.setData(jpeg_files::encoded(noise, {JCS_YCbCr, progressive}, 100));
             ASSERT_TRUE(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));

@@ -1,9 +1,6 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
 #include "platform/qt/colour_profiles.h"
 
-#include "platform/qt/colours_alongside.h"
-#include "platform/qt/matrix_shaper.h"
-
 #include <lcms2.h>
 
 #include <algorithm>
@@ -16,6 +13,9 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QtEndian>
+
+#include "platform/qt/conversion_alongside.h"
+#include "platform/qt/matrix_shaper.h"
 
 namespace platform::qt {
 
@@ -80,15 +80,14 @@ Transform made(const QByteArray& source, const QByteArray& destination)
     if (model != cmsSigRgbData && model != cmsSigGrayData)
         return transform;
     const bool grey = model == cmsSigGrayData;
-    std::shared_ptr<const MatrixShaper> shaper = grey ? nullptr : MatrixShaper::between(from.get(), to.get());
-    std::shared_ptr<void> handle;
-    // A grey source fills an RGB32 image whose alpha is set beforehand; an RGB one keeps its own.
-    if (!shaper) {
-        if (cmsHTRANSFORM made = cmsCreateTransform(from.get(), grey ? TYPE_GRAY_8 : kPixelWord, to.get(), kPixelWord,
-                                                    INTENT_PERCEPTUAL, grey ? 0 : cmsFLAGS_COPY_ALPHA))
-            handle = std::shared_ptr<void>(made, &cmsDeleteTransform);
+    if (std::shared_ptr<const MatrixShaper> shaper = grey ? nullptr : MatrixShaper::between(from.get(), to.get())) {
+        transform.conversion = ColourTransform::byShaper(std::move(shaper));
+        return transform;
     }
-    transform.conversion = ColourTransform(grey, std::move(shaper), std::move(handle));
+    // A grey source fills an RGB32 image whose alpha is set beforehand; an RGB one keeps its own.
+    if (cmsHTRANSFORM handle = cmsCreateTransform(from.get(), grey ? TYPE_GRAY_8 : kPixelWord, to.get(), kPixelWord,
+                                                  INTENT_PERCEPTUAL, grey ? 0 : cmsFLAGS_COPY_ALPHA))
+        transform.conversion = ColourTransform::byLittleCms(grey, std::shared_ptr<void>(handle, &cmsDeleteTransform));
     return transform;
 }
 
@@ -126,7 +125,7 @@ public:
             if (profile == displayGiven_)
                 return;
         }
-        const bool usable = profile.isEmpty() || get({}, profile).converts();
+        const bool usable = profile.isEmpty() || get({}, profile).usable();
         const std::lock_guard lock(mutex_);
         displayGiven_ = profile;
         display_ = usable ? profile : QByteArray();
@@ -189,7 +188,7 @@ ColourTransform chosen(const QByteArray& source, const QByteArray& destination, 
     ColourTransform transform;
     if (!source.isEmpty())
         transform = transforms().get(source, destination);
-    if (transform.converts() && transform.fromGrey() == grey)
+    if (transform.usable() && transform.fromGrey() == grey)
         return transform;
     return destination.isEmpty() ? ColourTransform() : transforms().get({}, destination);
 }

@@ -11,9 +11,24 @@
 
 namespace platform::qt {
 
-ColourTransform::ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle)
-    : grey_(grey), shaper_(std::move(shaper)), handle_(std::move(handle))
+ColourTransform ColourTransform::byShaper(std::shared_ptr<const MatrixShaper> shaper)
 {
+    ColourTransform transform;
+    transform.shaper_ = std::move(shaper);
+    return transform;
+}
+
+ColourTransform ColourTransform::byLittleCms(bool grey, std::shared_ptr<void> handle)
+{
+    ColourTransform transform;
+    transform.grey_ = grey;
+    transform.handle_ = std::move(handle);
+    return transform;
+}
+
+bool ColourTransform::converts() const
+{
+    return handle_ || (shaper_ && !shaper_->changesNothing());
 }
 
 void ColourTransform::convertRows(const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine, int width,

@@ -9,14 +9,18 @@ namespace platform::qt {
 
 class MatrixShaper;
 
-// A conversion of 8-bit colours from one profile to another, usable from several threads at once;
-// one that converts nothing when the colours stay as they are.
+// A conversion of 8-bit colours from one profile to another, usable from several threads at once.
 class ColourTransform {
 public:
+    // None: no conversion could be made between the two profiles.
     ColourTransform() = default;
-    ColourTransform(bool grey, std::shared_ptr<const MatrixShaper> shaper, std::shared_ptr<void> handle);
+    static ColourTransform byShaper(std::shared_ptr<const MatrixShaper> shaper);
+    // A Little CMS transform, from grey or colour pixels.
+    static ColourTransform byLittleCms(bool grey, std::shared_ptr<void> handle);
 
-    bool converts() const { return shaper_ || handle_; }
+    bool usable() const { return shaper_ || handle_; }
+    // False also for a usable conversion between two profiles of the same colours.
+    bool converts() const;
     bool fromGrey() const { return grey_; }
     // Converts rows of 0xAARRGGBB words, alpha kept, or for a grey source rows of one byte a pixel
     // into the colour bytes of words whose alpha is already set. In may be out.

@@ -22,8 +22,9 @@ class DecodedPicture;
 
 // Every decode of a picture to be shown runs on one worker, so the large buffers a decode needs
 // are reused from one thread's memory rather than held once per thread (only the picture box's
-// whole picture, wanted after a stop, is decoded on a thread of the application's pool). At most one picture is held ahead, and only
-// while it fits the memory budget. No caller waits on a decode past its time budget.
+// whole picture, wanted after a stop, is decoded on a thread of the application's pool). At most
+// one picture is held ahead, and only while it fits the memory budget. No caller waits on a decode
+// past its time budget.
 class DecodeWorker {
 public:
     using Decode = std::function<DecodedFile(const std::string& path, QSize bound,

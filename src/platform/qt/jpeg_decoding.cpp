@@ -3,7 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/qt/colour_profiles.h"
-#include "platform/qt/colours_alongside.h"
+#include "platform/qt/conversion_alongside.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/exif_orientation.h"
 #include "platform/qt/jpeg_session.h"
@@ -126,7 +126,8 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
     ConversionAlongside conversion(colours.transform, image.constBits(), image.bytesPerLine(), image.bits(),
                                    image.bytesPerLine(), size.width(), size.height());
-    readJpegRows(s, image.bits(), image.bytesPerLine(), path, [&conversion](int rows) { conversion.rowsDecoded(rows); });
+    readJpegRows(s, image.bits(), image.bytesPerLine(), path,
+                 [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
     decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
     decoded.image = oriented(resampled(image, storedTarget), orientation);

@@ -45,8 +45,6 @@ xcb_atom_t profileAtom(xcb_connection_t* connection)
     return atom;
 }
 
-}  // namespace
-
 QByteArray screenProfile()
 {
     xcb_connection_t* connection = x11Connection();
@@ -67,6 +65,8 @@ QByteArray screenProfile()
     return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
                       xcb_get_property_value_length(reply.get()));
 }
+
+}  // namespace
 
 // Qt itself asks the X server for the root window's property changes.
 ScreenProfileWatch::ScreenProfileWatch()

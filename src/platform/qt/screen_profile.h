@@ -6,12 +6,9 @@
 
 namespace platform::qt {
 
-// The _ICC_PROFILE property of the primary X screen's root window as it is now; empty on any other
-// platform, or when no profile is set.
-QByteArray screenProfile();
-
-// Keeps the profile pictures are converted to in step with the screen's: read when made, and again
-// whenever a colour daemon sets or removes it.
+// Keeps the profile pictures are converted to in step with the screen's, the _ICC_PROFILE property
+// of the primary X screen's root window: read when made, and again whenever a colour daemon sets or
+// removes it. Without X, or without the property, sRGB.
 class ScreenProfileWatch : public QAbstractNativeEventFilter {
 public:
     ScreenProfileWatch();
