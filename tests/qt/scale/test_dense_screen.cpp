@@ -51,6 +51,14 @@ TEST_F(DenseScreen, PanelControlsStandWhereDesignedInLogicalPixels)
     EXPECT_EQ(control("File1")->geometry(), QRect(336, 88, 185, 175));
 }
 
+// The panel is centred on the screen by its size in twips: logical pixels, as the windows count them.
+TEST_F(DenseScreen, TheScreensTwipsAreLogicalPixels)
+{
+    const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(ui.screen().width(), logical.width() * 15.0f);
+    EXPECT_EQ(ui.screen().height(), logical.height() * 15.0f);
+}
+
 TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
 {
     QTemporaryDir dir;
