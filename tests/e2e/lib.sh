@@ -11,8 +11,6 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
 PICTURES=$WORK/pictures
 mkdir "$PICTURES"
 XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
-# Screen pixels to a logical pixel: twips are logical, 15 to a logical pixel. Whole factors only.
-SCALE=${QT_SCALE_FACTOR:-1}
 
 # The program is driven through X, whatever the caller's environment asks for.
 export QT_QPA_PLATFORM=xcb
@@ -119,14 +117,14 @@ BLACKOUT_BOX=(4680 5040 2655 255)
 # click_twips LEFT TOP WIDTH HEIGHT: clicks the middle of a control given in the window's twips.
 click_twips() {
     window_geometry
-    click_at $((WIN_X + ($1 + $3 / 2) * SCALE / 15)) $((WIN_Y + ($2 + $4 / 2) * SCALE / 15))
+    click_at $((WIN_X + ($1 + $3 / 2) / 15)) $((WIN_Y + ($2 + $4 / 2) / 15))
 }
 
 # speed_bar_key KEY: focuses the speed bar with a click on its left arrow, then presses KEY there
 # (Home: 20 seconds a picture, End: half a second).
 speed_bar_key() {
     window_geometry
-    click_at $((WIN_X + (SPEED_BAR[0] / 15 + 6) * SCALE)) $((WIN_Y + (SPEED_BAR[1] + SPEED_BAR[3] / 2) * SCALE / 15))
+    click_at $((WIN_X + SPEED_BAR[0] / 15 + 6)) $((WIN_Y + (SPEED_BAR[1] + SPEED_BAR[3] / 2) / 15))
     xdotool key "$1"
 }
 
@@ -203,8 +201,7 @@ escape_to_panel() {
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.
 panel_shown() {
     window_geometry
-    screen_shows $((WIN_X + (GO_BUTTON[0] + 150) * SCALE / 15)) $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) * SCALE / 15)) \
-        230 230 230
+    screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
 }
 
 # window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.

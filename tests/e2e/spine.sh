@@ -1,6 +1,7 @@
 # The whole life of a show: panel, Go, the first picture at once, the next on the timer, a double
 # click that stops it; then the panel with the keyboard alone, and Alt+X. Pausing is the handlers'
-# rule, a click on the picture reaching them the control contract's, and the centred panel hidpi.sh's.
+# rule, a click on the picture reaching them the control contract's, and the centred panel the
+# handlers' and the scale tests'.
 source "$(dirname "$0")/lib.sh"
 
 convert -size 300x200 xc:red "$PICTURES/red.bmp"
@@ -12,7 +13,7 @@ start_pixora "$PICTURES"
 click_twips "${GO_BUTTON[@]}"
 
 # The list is sorted blue, green, red: the blue picture comes first, in a window its own size,
-# centred on the screen. Pixel for pixel, pictures are checked by fit_placement.sh and hidpi.sh.
+# centred on the screen. Pixel for pixel, pictures are checked by fit_placement.sh and the scale tests.
 wait_until 10 "the first picture did not appear" screen_shows $CX $CY 0 0 255
 expect_centred "$WID" "the window around blue.gif" 200 150
 
