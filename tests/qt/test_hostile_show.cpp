@@ -22,11 +22,9 @@
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <future>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "engine/slide_tick.h"
@@ -208,26 +206,8 @@ struct ScriptedDecode {
     std::atomic<bool> started{false}, cancelled{false}, released{false}, returned{false};
 };
 
-// Waits a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
-bool waitFor(const std::function<bool()>& done)
-{
-    for (int i = 0; i < 60000 && !done(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return done();
-}
-
-platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode>& script, bool heedsCancel)
-{
-    return [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
-                                 QImage*) -> platform::qt::DecodedFile {
-        script->started = true;
-        waitFor([&] { return (heedsCancel && cancelled->load()) || script->released; });
-        if (cancelled->load())
-            script->cancelled = true;
-        script->returned = true;
-        throw platform::Failure("scripted: " + path);
-    };
-}
+// Waits are a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
+constexpr int kMinute = 60000;
 
 TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnoresIt)
 {
@@ -235,10 +215,18 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
     for (const bool heedsCancel : {true, false}) {
         SCOPED_TRACE(heedsCancel ? "a decode that stops when cancelled" : "a decode that ignores it");
         const auto script = std::make_shared<ScriptedDecode>();
-        auto worker = std::make_unique<platform::qt::DecodeWorker>(scripted(script, heedsCancel));
+        auto worker = std::make_unique<platform::qt::DecodeWorker>(
+            [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
+                                  QImage*) -> platform::qt::DecodedFile {
+                script->started = true;
+                const auto done = [&] { return (heedsCancel && cancelled->load()) || script->released; };
+                script->cancelled = QTest::qWaitFor(done, kMinute) && cancelled->load();
+                script->returned = true;
+                throw platform::Failure("scripted: " + path);
+            });
         if (heedsCancel) {
             worker->request(good, {});
-            ASSERT_TRUE(waitFor([&] { return script->started.load(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return script->started.load(); }, kMinute));
         } else {
             // The window's thread is let go at the decode's time budget, with a failure, and may
             // keep its windows painted meanwhile.
@@ -250,9 +238,9 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
         auto ending = std::async(std::launch::async, [&] { worker.reset(); });
         ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
         const auto returned = [&] { return script->returned.load(); };
-        EXPECT_EQ(heedsCancel ? waitFor(returned) : returned(), heedsCancel);
+        EXPECT_EQ(heedsCancel ? QTest::qWaitFor(returned, kMinute) : returned(), heedsCancel);
         script->released = true;
-        ASSERT_TRUE(waitFor(returned));
+        ASSERT_TRUE(QTest::qWaitFor(returned, kMinute));
         EXPECT_TRUE(script->cancelled);
     }
 }
@@ -260,8 +248,8 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
     const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
-    write("8000 x 8000.jpg", jpeg_files::claiming(small, 8000, 8000));
-    write("65500 x 1024.jpg", jpeg_files::claiming(small, 65500, 1024));
+    write("8000 x 8000.jpg", hostile::claiming(small, 8000, 8000));
+    write("65500 x 1024.jpg", hostile::claiming(small, 65500, 1024));
     const std::string wide = write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
     platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
@@ -317,7 +305,7 @@ TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTh
     };
     EXPECT_FALSE(alternates());
     // A minute's bound on a decode that never comes, not a measure of speed.
-    EXPECT_TRUE(QTest::qWaitFor(alternates, 60000));
+    EXPECT_TRUE(QTest::qWaitFor(alternates, kMinute));
     EXPECT_FALSE(picture->wholeAtHand());
 }
 
