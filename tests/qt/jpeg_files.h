@@ -51,10 +51,8 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
     if (!coding.profile.isEmpty())
         jpeg_write_icc_profile(&info, reinterpret_cast<const JOCTET*>(coding.profile.constData()),
                                static_cast<unsigned int>(coding.profile.size()));
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[] = {const_cast<JSAMPROW>(pixels.constScanLine(static_cast<int>(info.next_scanline)))};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
+    for (JSAMPROW row = nullptr; info.next_scanline < info.image_height; jpeg_write_scanlines(&info, &row, 1))
+        row = const_cast<JSAMPROW>(pixels.constScanLine(static_cast<int>(info.next_scanline)));
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     QByteArray file(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
