@@ -18,7 +18,6 @@
 
 #include "gif_writer.h"
 #include "hostile_files.h"
-#include "jpeg_files.h"
 
 namespace bench {
 

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <future>
@@ -27,13 +26,11 @@
 
 #include "engine/slide_tick.h"
 #include "hostile_files.h"
-#include "jpeg_files.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"
-#include "platform/qt/qt_picture.h"
 #include "qt_windows.h"
 
 namespace {
@@ -109,8 +106,8 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
     openFolder();
     const int count = form.File1.listCount();
     ASSERT_EQ(count, static_cast<int>(list.size()));
-    for (std::size_t i = list.size() - 5; i < list.size(); ++i)
-        ASSERT_EQ(::unlink(path(list[i].name).c_str()), 0);
+    for (auto entry = list.end() - 5; entry != list.end(); ++entry)
+        ASSERT_EQ(::unlink(path(entry->name).c_str()), 0);
     ASSERT_EQ(::symlink("gone.jpg", path("16 dangling.jpg").c_str()), 0);
     ASSERT_EQ(::mkfifo(path("17 pipe.jpg").c_str(), 0600), 0);
     ASSERT_EQ(::mkdir(path("18 folder.gif").c_str(), 0700), 0);
@@ -131,7 +128,7 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
                 showing = &entry;
             EXPECT_EQ(form.File1.fileName(), entry.name);
             ASSERT_EQ(shownSize(), showing->shows);
-            const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
+            const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
             ASSERT_TRUE(picture);
             const QImage shown = picture->image(picture->pixelSize());
             EXPECT_LT(distance(shown.pixelColor(0, 0), showing->top), 24);
