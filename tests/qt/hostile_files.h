@@ -44,8 +44,7 @@ inline const QByteArray kAnimatedGif(
 // frame header.
 inline QByteArray claiming(QByteArray file, std::int64_t width, std::int64_t height)
 {
-    const bool gif = file.startsWith("GIF");
-    const bool jpeg = file.startsWith("\xff\xd8");
+    const bool gif = file.startsWith("GIF"), jpeg = file.startsWith("\xff\xd8");
     const int bytes = gif || jpeg ? 2 : 4;
     const std::vector<qsizetype> offsets =
         gif ? std::vector<qsizetype>{6, 38, 63} : std::vector<qsizetype>{jpeg ? file.indexOf("\xff\xc0") + 5 : 18};
@@ -73,8 +72,7 @@ struct Entry {
     std::string name;
     QByteArray bytes;
     QSize shows = {};
-    QColor top = {};
-    QColor bottom = {};
+    QColor top = {}, bottom = {};
 };
 
 inline std::vector<Entry> entries()

@@ -35,8 +35,7 @@
 
 namespace {
 
-class HostileShow : public ::testing::Test, protected QtProgram {
-protected:
+struct HostileShow : ::testing::Test, protected QtProgram {
     std::string path(const std::string& name) const { return folder + "/" + name; }
 
     std::string write(const std::string& name, const QByteArray& bytes) const
@@ -104,8 +103,8 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
     for (const hostile::Entry& entry : list)
         write(entry.name, entry.bytes);
     openFolder();
-    const int count = form.File1.listCount();
-    ASSERT_EQ(count, static_cast<int>(list.size()));
+    const int count = static_cast<int>(list.size());
+    ASSERT_EQ(form.File1.listCount(), count);
     for (auto entry = list.end() - 5; entry != list.end(); ++entry)
         ASSERT_EQ(::unlink(path(entry->name).c_str()), 0);
     ASSERT_EQ(::symlink("gone.jpg", path("16 dangling.jpg").c_str()), 0);
@@ -236,22 +235,20 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
     const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
-    write("8000 x 8000.jpg", hostile::claiming(small, 8000, 8000));
-    write("65500 x 1024.jpg", hostile::claiming(small, 65500, 1024));
     const std::string wide = write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
-    platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
-                                          QImage* scratch) {
+    platform::qt::DecodeWorker worker([&](const auto&... arguments) {
         ++decodes;
-        return platform::qt::decodeFile(path, bound, cancelled, scratch);
+        return platform::qt::decodeFile(arguments...);
     });
     const long long charged = platform::qt::chargedBytes();
     const QSize screen(1920, 1080);
-    for (const char* name : {"8000 x 8000.jpg", "65500 x 1024.jpg"}) {
+    for (const QSize claimed : {QSize(8000, 8000), QSize(65500, 1024)}) {
+        const std::string file = write("claims.jpg", hostile::claiming(small, claimed.width(), claimed.height()));
         for (const QSize bound : {QSize(), screen}) {
-            SCOPED_TRACE(std::string(name) + (bound.isEmpty() ? " at its own size" : " fitted"));
-            worker.request(path(name), bound);
-            EXPECT_THROW(worker.decode(path(name), bound), platform::Failure);
+            SCOPED_TRACE(std::to_string(claimed.width()) + (bound.isEmpty() ? " at its own size" : " fitted"));
+            worker.request(file, bound);
+            EXPECT_THROW(worker.decode(file, bound), platform::Failure);
         }
     }
     // A real picture wider than any window: refused at its own size, shown fitted.

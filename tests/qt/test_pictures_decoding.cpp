@@ -72,8 +72,7 @@ QColor colourOf(const std::shared_ptr<const DecodedPicture>& picture)
     return picture ? QColor(picture->image(picture->pixelSize()).pixel(0, 0)) : QColor();
 }
 
-class Pictures : public ::testing::Test {
-protected:
+struct Pictures : ::testing::Test {
     std::string write(const std::string& name, const QByteArray& bytes) const
     {
         const std::string path = dir.path().toStdString() + "/" + name;
@@ -288,12 +287,10 @@ TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
 
 // Cancels the decode reading from it as soon as the decoder first reads, and counts the reads
 // after that: a decode that goes on reads the rest of the file.
-class CancellingBuffer : public QBuffer {
-public:
+struct CancellingBuffer : QBuffer {
     std::atomic<bool> cancelled{false};
     int readsAfterCancelling = 0;
 
-protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
         if (cancelled.exchange(true))
