@@ -25,8 +25,7 @@ struct Coding {
 // back as the same colours.
 inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90)
 {
-    const bool grey = coding.space == JCS_GRAYSCALE;
-    const bool inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
+    const bool grey = coding.space == JCS_GRAYSCALE, inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
     const QImage pixels = picture.convertToFormat(grey ? QImage::Format_Grayscale8
                                                        : inks ? QImage::Format_RGBX8888 : QImage::Format_RGB888);
     jpeg_compress_struct info{};

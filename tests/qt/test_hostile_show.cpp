@@ -228,6 +228,8 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
     const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
+    write("8000 x 8000.jpg", hostile::claiming(small, 8000, 8000));
+    write("65500 x 1024.jpg", hostile::claiming(small, 65500, 1024));
     const std::string wide = write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
     platform::qt::DecodeWorker worker([&](const auto&... arguments) {
@@ -236,12 +238,11 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
     });
     const long long charged = platform::qt::chargedBytes();
     const QSize screen(1920, 1080);
-    for (const QSize claimed : {QSize(8000, 8000), QSize(65500, 1024)}) {
-        const std::string file = write("claims.jpg", hostile::claiming(small, claimed.width(), claimed.height()));
+    for (const char* name : {"8000 x 8000.jpg", "65500 x 1024.jpg"}) {
         for (const QSize bound : {QSize(), screen}) {
-            SCOPED_TRACE(std::to_string(claimed.width()) + (bound.isEmpty() ? " at its own size" : " fitted"));
-            worker.request(file, bound);
-            EXPECT_THROW(worker.decode(file, bound), platform::Failure);
+            SCOPED_TRACE(std::string(name) + (bound.isEmpty() ? " at its own size" : " fitted"));
+            worker.request(path(name), bound);
+            EXPECT_THROW(worker.decode(path(name), bound), platform::Failure);
         }
     }
     // A real picture wider than any window: refused at its own size, shown fitted.
@@ -262,8 +263,7 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
 TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTheWindowsThread)
 {
     const QScreen* display = QGuiApplication::primaryScreen();
-    const QSize screen = display->size() * display->devicePixelRatio();
-    QImage checks(screen * 2, QImage::Format_RGB32);
+    QImage checks(display->size() * display->devicePixelRatio() * 2, QImage::Format_RGB32);
     for (int y = 0; y < checks.height(); ++y)
         for (int x = 0; x < checks.width(); ++x)
             checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));

@@ -169,8 +169,7 @@ TEST_F(Pictures, FileChangedBeforeTheFullDecodeLeavesTheLoadedPictureStretched)
 
 TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
 {
-    const std::string a = write("a.bmp", bitmap(Qt::red));
-    const std::string b = write("b.bmp", bitmap(Qt::blue));
+    const std::string a = write("a.bmp", bitmap(Qt::red)), b = write("b.bmp", bitmap(Qt::blue));
     aheadCompletely(a);
     EXPECT_EQ(loadedAfterUnnoticedRewrite(a, Qt::green), QColor(Qt::red)) << "the decode made ahead was not used";
 
@@ -201,8 +200,7 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
 {
     using jpeg_files::encoded;
     const QImage photo = waves(QSize(203, 157));
-    const QByteArray baseline = encoded(photo, {});
-    const QByteArray progressive = encoded(photo, {JCS_YCbCr, true});
+    const QByteArray baseline = encoded(photo, {}), progressive = encoded(photo, {JCS_YCbCr, true});
     std::vector<std::pair<std::string, QByteArray>> cases = {
         {"baseline", baseline},
         {"progressive", progressive},
@@ -306,8 +304,7 @@ TEST_F(Pictures, JpegDecodeStopsOnceCancelled)
     const QImage noise(reinterpret_cast<const uchar*>(pixels.constData()), 600, 600, QImage::Format_RGB32);
     for (const bool progressive : {false, true}) {
         for (const QSize bound : {QSize(), QSize(100, 100)}) {
-            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") +
-                         (bound.isEmpty() ? ", whole" : ", fitted"));
+            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") + (bound.isEmpty() ? "" : ", fitted"));
             CancellingBuffer device;
             device.setData(jpeg_files::encoded(noise, {JCS_YCbCr, progressive}, 100));
             ASSERT_TRUE(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
