@@ -47,7 +47,8 @@ struct HostileShow : ::testing::Test, protected QtProgram {
     // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
     void openFolder() { form.Dir1.setPath(folder); }
 
-    // Go, with the timer stopped again at once: the tests tick by hand.
+    // Go, with the timer stopped again at once: the tests tick by hand. Each step ends as the event
+    // loop goes on to its next event: QTest::qWait(0) is one pass of it, objects deleted later included.
     void go()
     {
         form.cmdGo.Click.raise();
@@ -55,7 +56,6 @@ struct HostileShow : ::testing::Test, protected QtProgram {
         QTest::qWait(0);
     }
 
-    // Then one pass of the event loop, as between two events, objects deleted later included.
     void tick()
     {
         Timer1_Timer(form);
