@@ -18,7 +18,6 @@
 
 #include "gif_writer.h"
 #include "hostile_files.h"
-#include "jpeg_files.h"
 
 namespace bench {
 
@@ -143,8 +142,8 @@ bool makeHostileFolder(const QString& root, const QString& folder)
     QDir().mkpath(folder);
     const QByteArray grey = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
     bool made = QFile::link(distinctPath(root, kKinds[0], 0), folder + "/01 good.jpg") &&
-                writeFile(folder + "/02 claims 8000 x 8000.jpg", jpeg_files::claiming(grey, 8000, 8000)) &&
-                writeFile(folder + "/04 claims 65500 x 1024.jpg", jpeg_files::claiming(grey, 65500, 1024)) &&
+                writeFile(folder + "/02 claims 8000 x 8000.jpg", hostile::claiming(grey, 8000, 8000)) &&
+                writeFile(folder + "/04 claims 65500 x 1024.jpg", hostile::claiming(grey, 65500, 1024)) &&
                 writeFile(folder + "/05 scan bomb.jpg", scanBomb(QSize(4096, 4096), 3000)) &&
                 QFile::link(distinctPath(root, kKinds[0], 1), folder + "/07 good.jpg");
     for (const char* name : {"/03 photo 8000 x 8000.jpg", "/06 photo 8000 x 8000.jpg", "/08 photo 8000 x 8000.jpg"}) {

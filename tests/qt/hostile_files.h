@@ -31,25 +31,27 @@ inline QByteArray solid(QSize size, QColor colour, const char* format)
 }
 
 // Qt writes no GIF: a 3 x 2 animation of two solid frames, red then blue, coded by hand.
-inline const QByteArray kAnimatedGif("GIF89a" "\x03\x00\x02\x00" "\x81\x00\x00"
-                                     "\xff\x00\x00" "\x00\x00\xff" "\x00\x00\x00" "\xff\xff\xff"
-                                     "\x21\xf9\x04\x00\x0a\x00\x00\x00" "\x2c\x00\x00\x00\x00\x03\x00\x02\x00\x00"
-                                     "\x02\x04\x04\x08\x10\x28\x00"
-                                     "\x21\xf9\x04\x00\x0a\x00\x00\x00" "\x2c\x00\x00\x00\x00\x03\x00\x02\x00\x00"
-                                     "\x02\x04\x4c\x98\x30\x29\x00" "\x3b",
-                                     76);
+inline const QByteArray kAnimatedGif(
+    "GIF89a" "\x03\x00\x02\x00" "\x81\x00\x00" "\xff\x00\x00" "\x00\x00\xff" "\x00\x00\x00" "\xff\xff\xff"
+    "\x21\xf9\x04\x00\x0a\x00\x00\x00" "\x2c\x00\x00\x00\x00\x03\x00\x02\x00\x00" "\x02\x04\x04\x08\x10\x28\x00"
+    "\x21\xf9\x04\x00\x0a\x00\x00\x00" "\x2c\x00\x00\x00\x00\x03\x00\x02\x00\x00" "\x02\x04\x4c\x98\x30\x29\x00"
+    "\x3b", 76);
 
-// The file with a width and a height of `bytes` bytes each, little-endian, written over its own at
-// each offset: for a BMP its one header (a negative height stores the rows top-down), for the GIF
-// its screen and both frames.
+// The file with a width and a height written over its own at each offset: for a BMP 4 bytes each,
+// little-endian, in its one header (a negative height stores the rows top-down); for the GIF 2 bytes
+// each in its screen and both frames; for a JPEG 2 bytes each, big-endian and height first, in its
+// frame header.
 inline QByteArray claiming(QByteArray file, std::int64_t width, std::int64_t height)
 {
-    const bool gif = file.startsWith("GIF");
-    const int bytes = gif ? 2 : 4;
-    for (const int at : gif ? std::vector<int>{6, 38, 63} : std::vector<int>{18})
+    const bool gif = file.startsWith("GIF"), jpeg = file.startsWith("\xff\xd8");
+    const int bytes = gif || jpeg ? 2 : 4;
+    const std::vector<qsizetype> offsets =
+        gif ? std::vector<qsizetype>{6, 38, 63} : std::vector<qsizetype>{jpeg ? file.indexOf("\xff\xc0") + 5 : 18};
+    for (const qsizetype at : offsets)
         for (int i = 0; i < bytes; ++i) {
-            file[at + i] = static_cast<char>(width >> (8 * i));
-            file[at + bytes + i] = static_cast<char>(height >> (8 * i));
+            const int shift = 8 * (jpeg ? bytes - 1 - i : i);
+            file[at + i] = static_cast<char>((jpeg ? height : width) >> shift);
+            file[at + bytes + i] = static_cast<char>((jpeg ? width : height) >> shift);
         }
     return file;
 }
@@ -69,8 +71,7 @@ struct Entry {
     std::string name;
     QByteArray bytes;
     QSize shows = {};
-    QColor top = {};
-    QColor bottom = {};
+    QColor top = {}, bottom = {};
 };
 
 inline std::vector<Entry> entries()

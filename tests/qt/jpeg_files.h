@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "hostile_files.h"
+
 namespace jpeg_files {
 
 struct Coding {
@@ -23,8 +25,7 @@ struct Coding {
 // back as the same colours.
 inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90)
 {
-    const bool grey = coding.space == JCS_GRAYSCALE;
-    const bool inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
+    const bool grey = coding.space == JCS_GRAYSCALE, inks = coding.space == JCS_CMYK || coding.space == JCS_YCCK;
     const QImage pixels = picture.convertToFormat(grey ? QImage::Format_Grayscale8
                                                        : inks ? QImage::Format_RGBX8888 : QImage::Format_RGB888);
     jpeg_compress_struct info{};
@@ -49,10 +50,8 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
     if (!coding.profile.isEmpty())
         jpeg_write_icc_profile(&info, reinterpret_cast<const JOCTET*>(coding.profile.constData()),
                                static_cast<unsigned int>(coding.profile.size()));
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[] = {const_cast<JSAMPROW>(pixels.constScanLine(static_cast<int>(info.next_scanline)))};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
+    for (JSAMPROW row = nullptr; info.next_scanline < info.image_height; jpeg_write_scanlines(&info, &row, 1))
+        row = const_cast<JSAMPROW>(pixels.constScanLine(static_cast<int>(info.next_scanline)));
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     QByteArray file(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
@@ -64,13 +63,10 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
 // file's first two bytes.
 inline QByteArray exif(int orientation, bool littleEndian = false)
 {
-    const QByteArray value(1, static_cast<char>(orientation));
-    const QByteArray tiff = littleEndian
-                                ? QByteArray("II\x2a\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0", 18) + value +
-                                      QByteArray(3, '\0')
-                                : QByteArray("MM\0\x2a\0\0\0\x08" "\0\x01" "\x01\x12\0\x03\0\0\0\x01\0", 19) + value +
-                                      QByteArray(2, '\0');
-    return QByteArray("\xff\xe1\x00\x22" "Exif\0\0", 10) + tiff + QByteArray(4, '\0');
+    QByteArray tiff = littleEndian ? QByteArray("II\x2a\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0" "\0\0", 20)
+                                   : QByteArray("MM\0\x2a\0\0\0\x08" "\0\x01" "\x01\x12\0\x03\0\0\0\x01" "\0\0", 20);
+    tiff[littleEndian ? 18 : 19] = static_cast<char>(orientation);
+    return QByteArray("\xff\xe1\x00\x22" "Exif\0\0", 10) + tiff + QByteArray(6, '\0');
 }
 
 // The file with its last scan repeated: a progressive file's last scan refines what the ones
@@ -82,26 +78,12 @@ inline QByteArray lastScanRepeated(const QByteArray& file, int times)
     return file.left(file.size() - 2) + last.repeated(times) + file.right(2);
 }
 
-inline QByteArray bigEndian16(int value)
-{
-    return QByteArray(1, static_cast<char>(value >> 8)) + QByteArray(1, static_cast<char>(value));
-}
-
-// The file with the size in its frame header overwritten.
-inline QByteArray claiming(QByteArray file, int width, int height)
-{
-    const qsizetype frame = file.indexOf("\xff\xc0");
-    return file.replace(frame + 5, 4, bigEndian16(height) + bigEndian16(width));
-}
-
 // A mid-grey JPEG of any size in few bytes: one grey component whose Huffman tables have a single
 // one-bit code each, so that each 8 x 8 block takes two zero bits (DC unchanged, end of block).
 inline QByteArray flatGrey(int width, int height)
 {
-    QByteArray file("\xff\xd8" "\xff\xdb\x00\x43\x00", 7);
-    file += QByteArray(64, '\x01');
-    file += QByteArray("\xff\xc0\x00\x0b\x08", 5) + bigEndian16(height) + bigEndian16(width) +
-            QByteArray("\x01\x01\x11\x00", 4);
+    QByteArray file = QByteArray("\xff\xd8" "\xff\xdb\x00\x43\x00", 7) + QByteArray(64, '\x01') +
+                      QByteArray("\xff\xc0\x00\x0b\x08\0\0\0\0\x01\x01\x11\x00", 13);
     const QByteArray oneCode = QByteArray(1, '\x01') + QByteArray(15, '\0') + QByteArray(1, '\0');
     file += QByteArray("\xff\xc4\x00\x26\x00", 5) + oneCode + QByteArray(1, '\x10') + oneCode;
     file += QByteArray("\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00", 10);
@@ -109,7 +91,7 @@ inline QByteArray flatGrey(int width, int height)
     file += QByteArray(static_cast<qsizetype>(bits / 8), '\0');
     if (bits % 8)
         file += QByteArray(1, static_cast<char>((1 << (8 - bits % 8)) - 1));
-    return file + QByteArray("\xff\xd9", 2);
+    return hostile::claiming(file + QByteArray("\xff\xd9", 2), width, height);
 }
 
 }  // namespace jpeg_files

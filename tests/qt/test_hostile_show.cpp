@@ -1,12 +1,10 @@
 // The real program on the offscreen Qt platform over a folder of the test's own, ticked by hand:
-// awkward pictures, odd names and entries that are no files, the reason a picture was skipped, a
-// folder that goes away, and decodes that run long, claim too much or arrive late.
+// awkward pictures, odd names and entries that are no files, a folder that goes away and the reason
+// a picture was skipped, and decodes that run long, claim too much or arrive late.
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
@@ -19,31 +17,25 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstddef>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <future>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "engine/slide_tick.h"
 #include "hostile_files.h"
-#include "jpeg_files.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_budget.h"
 #include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"
-#include "platform/qt/qt_picture.h"
 #include "qt_windows.h"
 
 namespace {
 
-class HostileShow : public ::testing::Test, protected QtProgram {
-protected:
+struct HostileShow : ::testing::Test, protected QtProgram {
     std::string path(const std::string& name) const { return folder + "/" + name; }
 
     std::string write(const std::string& name, const QByteArray& bytes) const
@@ -55,25 +47,19 @@ protected:
     // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
     void openFolder() { form.Dir1.setPath(folder); }
 
-    // Go, with the timer stopped again at once: the tests tick by hand.
+    // Go, with the timer stopped again at once: the tests tick by hand. Each step ends as the event
+    // loop goes on to its next event: QTest::qWait(0) is one pass of it, objects deleted later included.
     void go()
     {
         form.cmdGo.Click.raise();
         form.Timer1.setEnabled(false);
-        returnToEventLoop();
+        QTest::qWait(0);
     }
 
     void tick()
     {
         Timer1_Timer(form);
-        returnToEventLoop();
-    }
-
-    // What the event loop does between two events; objects deleted later go too, as they do there.
-    static void returnToEventLoop()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(0);
     }
 
     // As the user double-clicks whichever window shows the pictures.
@@ -117,10 +103,10 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
     for (const hostile::Entry& entry : list)
         write(entry.name, entry.bytes);
     openFolder();
-    const int count = form.File1.listCount();
-    ASSERT_EQ(count, static_cast<int>(list.size()));
-    for (std::size_t i = list.size() - 5; i < list.size(); ++i)
-        ASSERT_EQ(::unlink(path(list[i].name).c_str()), 0);
+    const int count = static_cast<int>(list.size());
+    ASSERT_EQ(form.File1.listCount(), count);
+    for (auto entry = list.end() - 5; entry != list.end(); ++entry)
+        ASSERT_EQ(::unlink(path(entry->name).c_str()), 0);
     ASSERT_EQ(::symlink("gone.jpg", path("16 dangling.jpg").c_str()), 0);
     ASSERT_EQ(::mkfifo(path("17 pipe.jpg").c_str(), 0600), 0);
     ASSERT_EQ(::mkdir(path("18 folder.gif").c_str(), 0700), 0);
@@ -133,16 +119,15 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
         form.File1.setListIndex(0);
         go();
         const hostile::Entry* showing = nullptr;
-        for (int i = 0; i < count; ++i) {
-            const hostile::Entry& entry = list[static_cast<std::size_t>(i)];
+        for (const hostile::Entry& entry : list) {
             SCOPED_TRACE(entry.name);
-            if (i > 0)
+            if (&entry != &list.front())
                 tick();
             if (entry.shows.isValid())
                 showing = &entry;
             EXPECT_EQ(form.File1.fileName(), entry.name);
             ASSERT_EQ(shownSize(), showing->shows);
-            const auto picture = std::dynamic_pointer_cast<const platform::qt::QtPicture>(form.Picture1.picture());
+            const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
             ASSERT_TRUE(picture);
             const QImage shown = picture->image(picture->pixelSize());
             EXPECT_LT(distance(shown.pixelColor(0, 0), showing->top), 24);
@@ -160,9 +145,19 @@ TEST_F(HostileShow, AwkwardPicturesAndNotFilesShowOrAreSkippedKeepingThePrevious
     EXPECT_EQ(form.File1.listCount(), count - 5);
 }
 
-// The "pixora" category is off until asked for; then a skipped picture tells why, once.
-TEST_F(HostileShow, ASkippedPictureLeavesItsReasonInThePixoraCategory)
+// Pulled out as a drive is, the folder comes back holding only its last picture, changed: the show
+// goes on over the missing files until it gets there. The "pixora" category is off until asked for;
+// then a skipped picture tells why, once.
+TEST_F(HostileShow, AFolderThatGoesAwayAndComesBackIsShownAsItIsNowAndASkipIsExplainedWhenAsked)
 {
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"})
+        write(name, hostile::solid(QSize(30, 20), Qt::red, "BMP"));
+    openFolder();
+    go();
+    const std::string gone = folder + "-gone";
+    ASSERT_EQ(::rename(folder.c_str(), gone.c_str()), 0);
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    write("d.bmp", hostile::solid(QSize(40, 10), Qt::blue, "BMP"));
     static QStringList messages;
     messages.clear();
     const QtMessageHandler previous =
@@ -170,9 +165,9 @@ TEST_F(HostileShow, ASkippedPictureLeavesItsReasonInThePixoraCategory)
             if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
                 messages.append(text);
         });
-    write("broken.jpg", "no picture");
-    openFolder();
-    go();
+    tick();
+    EXPECT_EQ(form.File1.fileName(), "b.bmp");
+    EXPECT_EQ(shownSize(), QSize(30, 20));
     EXPECT_TRUE(messages.isEmpty());
     QLoggingCategory::setFilterRules("pixora.debug=true");
     tick();
@@ -180,24 +175,7 @@ TEST_F(HostileShow, ASkippedPictureLeavesItsReasonInThePixoraCategory)
     qInstallMessageHandler(previous);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("slide tick: ")) << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains(QString::fromStdString(path("broken.jpg")))) << messages[0].toStdString();
-}
-
-// Pulled out as a drive is, the folder comes back holding only its last picture, changed: the show
-// goes on over the missing files until it gets there.
-TEST_F(HostileShow, AFolderThatGoesAwayAndComesBackIsShownAsItIsNow)
-{
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-        write(name, hostile::solid(QSize(30, 20), Qt::red, "BMP"));
-    openFolder();
-    go();
-    const std::string gone = folder + "-gone";
-    ASSERT_EQ(::rename(folder.c_str(), gone.c_str()), 0);
-    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-    write("c.bmp", hostile::solid(QSize(40, 10), Qt::blue, "BMP"));
-    tick();
-    EXPECT_EQ(form.File1.fileName(), "b.bmp");
-    EXPECT_EQ(shownSize(), QSize(30, 20));
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(path("c.bmp")))) << messages[0].toStdString();
     tick();
     EXPECT_EQ(shownSize(), QSize(40, 10));
     QDir(QString::fromStdString(gone)).removeRecursively();
@@ -208,26 +186,8 @@ struct ScriptedDecode {
     std::atomic<bool> started{false}, cancelled{false}, released{false}, returned{false};
 };
 
-// Waits a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
-bool waitFor(const std::function<bool()>& done)
-{
-    for (int i = 0; i < 60000 && !done(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return done();
-}
-
-platform::qt::DecodeWorker::Decode scripted(const std::shared_ptr<ScriptedDecode>& script, bool heedsCancel)
-{
-    return [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
-                                 QImage*) -> platform::qt::DecodedFile {
-        script->started = true;
-        waitFor([&] { return (heedsCancel && cancelled->load()) || script->released; });
-        if (cancelled->load())
-            script->cancelled = true;
-        script->returned = true;
-        throw platform::Failure("scripted: " + path);
-    };
-}
+// Waits are a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
+constexpr int kMinute = 60000;
 
 TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnoresIt)
 {
@@ -235,10 +195,18 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
     for (const bool heedsCancel : {true, false}) {
         SCOPED_TRACE(heedsCancel ? "a decode that stops when cancelled" : "a decode that ignores it");
         const auto script = std::make_shared<ScriptedDecode>();
-        auto worker = std::make_unique<platform::qt::DecodeWorker>(scripted(script, heedsCancel));
+        auto worker = std::make_unique<platform::qt::DecodeWorker>(
+            [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
+                                  QImage*) -> platform::qt::DecodedFile {
+                script->started = true;
+                const auto done = [&] { return (heedsCancel && cancelled->load()) || script->released; };
+                script->cancelled = QTest::qWaitFor(done, kMinute) && cancelled->load();
+                script->returned = true;
+                throw platform::Failure("scripted: " + path);
+            });
         if (heedsCancel) {
             worker->request(good, {});
-            ASSERT_TRUE(waitFor([&] { return script->started.load(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return script->started.load(); }, kMinute));
         } else {
             // The window's thread is let go at the decode's time budget, with a failure, and may
             // keep its windows painted meanwhile.
@@ -250,9 +218,9 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
         auto ending = std::async(std::launch::async, [&] { worker.reset(); });
         ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
         const auto returned = [&] { return script->returned.load(); };
-        EXPECT_EQ(heedsCancel ? waitFor(returned) : returned(), heedsCancel);
+        EXPECT_EQ(heedsCancel ? QTest::qWaitFor(returned, kMinute) : returned(), heedsCancel);
         script->released = true;
-        ASSERT_TRUE(waitFor(returned));
+        ASSERT_TRUE(QTest::qWaitFor(returned, kMinute));
         EXPECT_TRUE(script->cancelled);
     }
 }
@@ -260,14 +228,13 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
 TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCostNoDecodeAndAFailureAheadNoSecond)
 {
     const QByteArray small = hostile::solid(QSize(16, 16), Qt::gray, "JPEG");
-    write("8000 x 8000.jpg", jpeg_files::claiming(small, 8000, 8000));
-    write("65500 x 1024.jpg", jpeg_files::claiming(small, 65500, 1024));
+    write("8000 x 8000.jpg", hostile::claiming(small, 8000, 8000));
+    write("65500 x 1024.jpg", hostile::claiming(small, 65500, 1024));
     const std::string wide = write("40000 x 10.bmp", hostile::solid(QSize(40000, 10), Qt::red, "BMP"));
     int decodes = 0;
-    platform::qt::DecodeWorker worker([&](const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
-                                          QImage* scratch) {
+    platform::qt::DecodeWorker worker([&](const auto&... arguments) {
         ++decodes;
-        return platform::qt::decodeFile(path, bound, cancelled, scratch);
+        return platform::qt::decodeFile(arguments...);
     });
     const long long charged = platform::qt::chargedBytes();
     const QSize screen(1920, 1080);
@@ -296,8 +263,7 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
 TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTheWindowsThread)
 {
     const QScreen* display = QGuiApplication::primaryScreen();
-    const QSize screen = display->size() * display->devicePixelRatio();
-    QImage checks(screen * 2, QImage::Format_RGB32);
+    QImage checks(display->size() * display->devicePixelRatio() * 2, QImage::Format_RGB32);
     for (int y = 0; y < checks.height(); ++y)
         for (int x = 0; x < checks.width(); ++x)
             checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
@@ -317,7 +283,7 @@ TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsTheWholePictureOnceDecodedOffTh
     };
     EXPECT_FALSE(alternates());
     // A minute's bound on a decode that never comes, not a measure of speed.
-    EXPECT_TRUE(QTest::qWaitFor(alternates, 60000));
+    EXPECT_TRUE(QTest::qWaitFor(alternates, kMinute));
     EXPECT_FALSE(picture->wholeAtHand());
 }
 

@@ -72,8 +72,7 @@ QColor colourOf(const std::shared_ptr<const DecodedPicture>& picture)
     return picture ? QColor(picture->image(picture->pixelSize()).pixel(0, 0)) : QColor();
 }
 
-class Pictures : public ::testing::Test {
-protected:
+struct Pictures : ::testing::Test {
     std::string write(const std::string& name, const QByteArray& bytes) const
     {
         const std::string path = dir.path().toStdString() + "/" + name;
@@ -86,12 +85,14 @@ protected:
         return std::dynamic_pointer_cast<const DecodedPicture>(loader.load(path, use));
     }
 
-    // New pixels in the same file, of the same length and with the same time, as if untouched.
-    static void rewriteUnnoticed(const std::string& path, QColor colour)
+    // New pixels in the same file, of the same length and with the same time, as if untouched; then
+    // the colour of the picture loaded fitted from it.
+    QColor loadedAfterUnnoticedRewrite(const std::string& path, QColor colour)
     {
         const auto time = std::filesystem::last_write_time(path);
         std::ofstream(path, std::ios::binary) << bitmap(colour).toStdString();
         std::filesystem::last_write_time(path, time);
+        return colourOf(load(path));
     }
 
     // Every colour gives a file of the same length.
@@ -168,11 +169,9 @@ TEST_F(Pictures, FileChangedBeforeTheFullDecodeLeavesTheLoadedPictureStretched)
 
 TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
 {
-    const std::string a = write("a.bmp", bitmap(Qt::red));
-    const std::string b = write("b.bmp", bitmap(Qt::blue));
+    const std::string a = write("a.bmp", bitmap(Qt::red)), b = write("b.bmp", bitmap(Qt::blue));
     aheadCompletely(a);
-    rewriteUnnoticed(a, Qt::green);
-    EXPECT_EQ(colourOf(load(a)), QColor(Qt::red)) << "the decode made ahead was not used";
+    EXPECT_EQ(loadedAfterUnnoticedRewrite(a, Qt::green), QColor(Qt::red)) << "the decode made ahead was not used";
 
     // Replaced as a saving program replaces a file: a new file renamed over the old one.
     aheadCompletely(a);
@@ -182,19 +181,16 @@ TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
     // The next file loaded is not the one decoded ahead.
     aheadCompletely(a);
     EXPECT_EQ(colourOf(load(b)), QColor(Qt::blue));
-    rewriteUnnoticed(a, Qt::green);
-    EXPECT_EQ(colourOf(load(a)), QColor(Qt::green));
+    EXPECT_EQ(loadedAfterUnnoticedRewrite(a, Qt::green), QColor(Qt::green));
 
     // A newer hint replaces the older one.
     aheadCompletely(a);
     loader.prefetch(b, PictureUse::Fitted);
-    rewriteUnnoticed(a, Qt::red);
-    EXPECT_EQ(colourOf(load(a)), QColor(Qt::red));
+    EXPECT_EQ(loadedAfterUnnoticedRewrite(a, Qt::red), QColor(Qt::red));
 
     // A decode for the picture at its own size is of another size than one fitted to the screen.
     aheadCompletely(a, PictureUse::OwnSize);
-    rewriteUnnoticed(a, Qt::blue);
-    EXPECT_EQ(colourOf(load(a, PictureUse::Fitted)), QColor(Qt::blue));
+    EXPECT_EQ(loadedAfterUnnoticedRewrite(a, Qt::blue), QColor(Qt::blue));
 }
 
 // Against Qt's reader of the same file: at full size both are libjpeg-turbo's own decode and agree
@@ -204,12 +200,7 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
 {
     using jpeg_files::encoded;
     const QImage photo = waves(QSize(203, 157));
-    const QByteArray baseline = encoded(photo, {});
-    const QByteArray progressive = encoded(photo, {JCS_YCbCr, true});
-    const QByteArray profile = hostile::noise(100000);
-    QByteArray corrupt = baseline;
-    for (qsizetype i = corrupt.size() / 2; i < corrupt.size() / 2 + 40; ++i)
-        corrupt[i] = static_cast<char>(corrupt[i] ^ 0x55);
+    const QByteArray baseline = encoded(photo, {}), progressive = encoded(photo, {JCS_YCbCr, true});
     std::vector<std::pair<std::string, QByteArray>> cases = {
         {"baseline", baseline},
         {"progressive", progressive},
@@ -219,15 +210,15 @@ TEST_F(Pictures, JpegOfEveryCodingDecodesAsQtsReaderDoes)
         {"ycck", encoded(photo, {JCS_YCCK})},
         {"restart markers", encoded(photo, {JCS_YCbCr, false, false, 1})},
         {"arithmetic", encoded(photo, {JCS_YCbCr, true, true})},
-        {"not a colour profile, in two segments", encoded(photo, {JCS_YCbCr, true, false, 0, profile})},
+        {"not a colour profile, in two segments", encoded(photo, {JCS_YCbCr, true, false, 0, hostile::noise(100000)})},
         {"1 x 1", encoded(waves(QSize(1, 1)), {})},
         {"1 x 5000", encoded(waves(QSize(1, 5000)), {})},
         {"last scan 30 times over", jpeg_files::lastScanRepeated(progressive, 30)},
         {"cut short", baseline.left(baseline.size() * 3 / 5)},
         {"cut before its scan", baseline.left(baseline.indexOf("\xff\xda"))},
-        {"zero width", jpeg_files::claiming(baseline, 0, photo.height())},
+        {"zero width", hostile::claiming(baseline, 0, photo.height())},
         {"progressive cut short", progressive.left(progressive.size() * 3 / 5)},
-        {"corrupt data", corrupt},
+        {"corrupt data", QByteArray(baseline).replace(baseline.size() / 2, 40, QByteArray(40, '\x55'))},
         {"12 bits", QByteArray(baseline).replace(baseline.indexOf("\xff\xc0") + 4, 1, "\x0c")},
         {"orientation 6, little-endian", baseline.left(2) + jpeg_files::exif(6, true) + baseline.mid(2)},
     };
@@ -269,9 +260,9 @@ TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
     const QByteArray small = jpeg_files::encoded(waves(QSize(64, 48)), {});
     const QByteArray progressive = jpeg_files::encoded(waves(QSize(256, 256)), {JCS_YCbCr, true});
     for (const auto& [name, file] : std::vector<std::pair<std::string, QByteArray>>{
-             {"claims 65500 x 65500", jpeg_files::claiming(small, 65500, 65500)},
-             {"claims 8000 x 8000 in a few bytes", jpeg_files::claiming(small, 8000, 8000)},
-             {"claims 4000 x 4000 in a few kilobytes", jpeg_files::claiming(small, 4000, 4000)},
+             {"claims 65500 x 65500", hostile::claiming(small, 65500, 65500)},
+             {"claims 8000 x 8000 in a few bytes", hostile::claiming(small, 8000, 8000)},
+             {"claims 4000 x 4000 in a few kilobytes", hostile::claiming(small, 4000, 4000)},
              {"last scan 300 times over", jpeg_files::lastScanRepeated(progressive, 300)}}) {
         SCOPED_TRACE(name);
         const std::string path = write("refused.jpg", file);
@@ -294,12 +285,10 @@ TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
 
 // Cancels the decode reading from it as soon as the decoder first reads, and counts the reads
 // after that: a decode that goes on reads the rest of the file.
-class CancellingBuffer : public QBuffer {
-public:
+struct CancellingBuffer : QBuffer {
     std::atomic<bool> cancelled{false};
     int readsAfterCancelling = 0;
 
-protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
         if (cancelled.exchange(true))
@@ -315,8 +304,7 @@ TEST_F(Pictures, JpegDecodeStopsOnceCancelled)
     const QImage noise(reinterpret_cast<const uchar*>(pixels.constData()), 600, 600, QImage::Format_RGB32);
     for (const bool progressive : {false, true}) {
         for (const QSize bound : {QSize(), QSize(100, 100)}) {
-            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") +
-                         (bound.isEmpty() ? ", whole" : ", fitted"));
+            SCOPED_TRACE(std::string(progressive ? "progressive" : "baseline") + (bound.isEmpty() ? "" : ", fitted"));
             CancellingBuffer device;
             device.setData(jpeg_files::encoded(noise, {JCS_YCbCr, progressive}, 100));
             ASSERT_TRUE(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
