@@ -2,18 +2,13 @@
 # lower-right corner to the pixel. Which window a fitted show hides or shows is the handlers' test.
 source "$(dirname "$0")/lib.sh"
 
-large=$WORK/large
-mkdir "$large"
-convert -size 2000x1500 xc:orange "$large/large.jpg"
-corner=$WORK/corner
-mkdir "$corner"
+mkdir "$WORK/corner"
+convert -size 2000x1500 xc:orange "$PICTURES/large.jpg"
 # Red, with a 4 x 4 yellow mark in its lower-right corner.
-convert -size 300x200 xc:red -fill yellow -draw 'rectangle 296,196 299,199' "$corner/corner.bmp"
-
-start_display
+convert -size 300x200 xc:red -fill yellow -draw 'rectangle 296,196 299,199' "$WORK/corner/corner.bmp"
 
 # Fitted: min(1280/2000, 1024/1500) = 0.64 gives 19200 x 14400 twips, less 500 twips each way.
-start_pixora "$large"
+start_pixora "$PICTURES"
 click_twips "${RESIZE_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
 find_display_window
@@ -26,7 +21,7 @@ stop_show $CX $CY
 expect_exit alt+x
 
 # The lower-right corner, exact to the pixel; the slow speed keeps the timer from adding a picture.
-start_pixora "$corner"
+start_pixora "$WORK/corner"
 speed_bar_key Home
 click_twips "${LOWER_RIGHT_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"

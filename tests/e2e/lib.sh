@@ -3,10 +3,8 @@
 set -euo pipefail
 
 PIXORA=$(realpath "$1")
-SCREEN_W=1280
-SCREEN_H=1024
-CX=$((SCREEN_W / 2))
-CY=$((SCREEN_H / 2))
+SCREEN_W=1280 SCREEN_H=1024
+CX=$((SCREEN_W / 2)) CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
 PICTURES=$WORK/pictures
 mkdir "$PICTURES"
@@ -63,9 +61,10 @@ start_display() {
     fi
 }
 
-# start_pixora FOLDER [ARGUMENT...]: starts the program with FOLDER as its working folder and waits
-# for the panel.
+# start_pixora FOLDER [ARGUMENT...]: starts the program with FOLDER as its working folder, on a display
+# of its own unless one is started already, and waits for the panel.
 start_pixora() {
+    [[ -n $XVFB_PID ]] || start_display
     (cd "$1" && exec "$PIXORA" "${@:2}") >"$WORK/pixora.log" 2>&1 &
     PIXORA_PID=$!
     WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pixora By Tavren$' | head -n 1) ||
@@ -120,11 +119,10 @@ click_twips() {
     click_at $((WIN_X + ($1 + $3 / 2) / 15)) $((WIN_Y + ($2 + $4 / 2) / 15))
 }
 
-# speed_bar_key KEY: focuses the speed bar with a click on its left arrow, then presses KEY there
-# (Home: 20 seconds a picture, End: half a second).
+# speed_bar_key KEY: focuses the speed bar with a click on its left arrow, 12 pixels wide, then presses
+# KEY there (Home: 20 seconds a picture, End: half a second).
 speed_bar_key() {
-    window_geometry
-    click_at $((WIN_X + SPEED_BAR[0] / 15 + 6)) $((WIN_Y + (SPEED_BAR[1] + SPEED_BAR[3] / 2) / 15))
+    click_twips "${SPEED_BAR[0]}" "${SPEED_BAR[1]}" 180 "${SPEED_BAR[3]}"
     xdotool key "$1"
 }
 
@@ -138,10 +136,9 @@ screenshot() {
 # pixel FILE X Y [SIZE]: prints the colour at (X, Y), or the mean of the SIZE x SIZE pixels around
 # it, as three decimal numbers.
 pixel() {
-    local size=${4:-1} hex
-    hex=$(convert "$1" -crop "${size}x$size+$(($2 - size / 2))+$(($3 - size / 2))" +repage -scale '1x1!' \
-        -depth 8 -format '%[hex:u.p{0,0}]' info:)
-    echo "$((16#${hex:0:2})) $((16#${hex:2:2})) $((16#${hex:4:2}))"
+    local size=${4:-1}
+    convert "$1" -crop "${size}x$size+$(($2 - size / 2))+$(($3 - size / 2))" +repage -scale '1x1!' \
+        -format '%[fx:round(255*r)] %[fx:round(255*g)] %[fx:round(255*b)]\n' info:
 }
 
 # colour_near FILE X Y R G B [SIZE]: true when the colour at (X, Y), or the mean around it, is
@@ -155,13 +152,12 @@ colour_near() {
 # expect_screen NAME "R G B" WHAT X Y [X Y...]: takes the screenshot NAME and fails the test unless
 # each point shows about R G B.
 expect_screen() {
-    local r g b what=$3
+    local colour=$2 what=$3
     screenshot "$1"
-    read -r r g b <<<"$2"
     shift 3
     while (($#)); do
-        colour_near "$SHOT" "$1" "$2" "$r" "$g" "$b" ||
-            fail "$what: colour at ($1,$2) is $(pixel "$SHOT" "$1" "$2"), expected about $r $g $b (see $SHOT)"
+        colour_near "$SHOT" "$1" "$2" $colour ||
+            fail "$what: colour at ($1,$2) is $(pixel "$SHOT" "$1" "$2"), expected about $colour (see $SHOT)"
         shift 2
     done
 }
@@ -189,13 +185,6 @@ stop_show() {
     (($#)) || window_geometry
     double_click_at "${1:-$((WIN_X + WIN_W / 2))}" "${2:-$((WIN_Y + WIN_H / 2))}"
     wait_until 10 "the panel did not come back" panel_shown
-}
-
-# escape_to_panel: Esc, with the pointer out of the way, brings the panel back.
-escape_to_panel() {
-    pointer_to 5 5
-    xdotool key Escape
-    wait_until 10 "Esc did not bring the panel back" panel_shown
 }
 
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.

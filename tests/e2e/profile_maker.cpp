@@ -56,7 +56,5 @@ int main(int argc, char* argv[])
     std::vector<char> bytes(size);
     cmsSaveProfileToMem(profile, bytes.data(), &size);
     cmsCloseProfile(profile);
-    if (onRoot)
-        return putOnRoot(bytes) ? 0 : 1;
-    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() ? 0 : 1;
+    return (onRoot ? putOnRoot(bytes) : std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()) ? 0 : 1;
 }

@@ -8,7 +8,6 @@ mapfile -t names < <(find "$samples" -maxdepth 1 -type f \( -iname '*.bmp' -o -i
     -printf '%f\n' | sort -f)
 ((${#names[@]} >= 8)) || fail "expected the bundled samples in $samples, found ${#names[@]}"
 
-start_display
 # Started elsewhere, the lists open at the named picture's folder with it selected, so Go starts there.
 start_pixora "$WORK" "$samples/${names[1]}"
 # Slow, so that no tick shows another picture while the test looks.

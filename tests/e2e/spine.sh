@@ -8,7 +8,6 @@ convert -size 300x200 xc:red "$PICTURES/red.bmp"
 convert -size 400x300 xc:lime "$PICTURES/green.jpg"
 convert -size 200x150 xc:blue "$PICTURES/blue.gif"
 
-start_display
 start_pixora "$PICTURES"
 click_twips "${GO_BUTTON[@]}"
 

@@ -23,6 +23,7 @@ struct QtWindows {
     {
         return widgetOf("Form1")->findChild<Widget*>(name);
     }
+    QWidget* picture1() { return control("Picture1"); }
 
     platform::qt::QtUi ui{{form::form1Design(), display::form2Design(), display::form3Design()}};
 };

@@ -1,11 +1,11 @@
 // The windows and the picture box on Qt: clicks, keys, the persistent image, geometry and closing;
 // then, under the program's own handlers, the pointer that hides while the show runs.
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -43,7 +43,6 @@ struct SolidPicture : QtPicture {
 
 class Surfaces : public ::testing::Test, protected QtWindows {
 protected:
-    QWidget* picture1() { return control("Picture1"); }
     QColor pixel(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
     // Through the window, as the window system delivers it: press, release, double click, release.
     static void doubleClick(QWidget* w)
@@ -124,7 +123,6 @@ TEST_F(Surfaces, DisplayWindowKeepsItsImageThroughHidingAndFailuresAndTakesTwips
     form2.hide();
     form2.show();
     QWidget* w = widgetOf("Form2");
-    EXPECT_EQ(pixel(w, 1, 1), QColor(Qt::red));
     EXPECT_EQ(pixel(w, 39, 29), QColor(Qt::red));
     EXPECT_NE(pixel(w, 50, 35), QColor(Qt::red));
 
@@ -132,9 +130,8 @@ TEST_F(Surfaces, DisplayWindowKeepsItsImageThroughHidingAndFailuresAndTakesTwips
     EXPECT_EQ(pixel(w, 1, 1), QColor(Qt::red));
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
 
-    const float nan = std::numeric_limits<float>::quiet_NaN();
     const SolidPicture green(QSize(4, 4), Qt::green);
-    EXPECT_THROW(form2.paintPicture(green, 0, 0, nan, 300), Failure);
+    EXPECT_THROW(form2.paintPicture(green, 0, 0, std::numeric_limits<float>::quiet_NaN(), 300), Failure);
     EXPECT_THROW(form2.paintPicture(green, 0, 0, 4e5f, 4e5f), Failure);
     EXPECT_THROW(form2.paintPicture(SolidPicture(QSize(4, 4), QColor()), 0, 0, 300, 300), Failure);
     EXPECT_EQ(pixel(w, 12, 12), QColor(Qt::blue));
@@ -193,15 +190,12 @@ TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)
     EXPECT_FALSE(ui.timer("Timer1").enabled());
 }
 
-class ShowOnQt : public ::testing::Test, protected QtProgram {
-protected:
-    QWidget* picture1() { return control("Picture1"); }
-    static bool pointerHidden(const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; }
-};
+struct ShowOnQt : ::testing::Test, QtProgram {};
 
 // Once the panel is gone the picture holds the focus, so that keys reach it.
 TEST_F(ShowOnQt, WhileRunningThePointerHidesOverThePictureAndComesBackWhenMovedOrPaused)
 {
+    const auto pointerHidden = [](const QWidget* w) { return w->cursor().shape() == Qt::BlankCursor; };
     EXPECT_FALSE(pointerHidden(picture1()));
     ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf("Form1")));
     form.cmdGo.Click.raise();

@@ -43,17 +43,13 @@ protected:
     }
 };
 
-// Go at 240, 1800, 2175 x 855 twips; the list at 5040, 1320, 2775 x 2625.
-TEST_F(DenseScreen, PanelControlsStandWhereDesignedInLogicalPixels)
+// Go at 240, 1800, 2175 x 855 twips; the list at 5040, 1320, 2775 x 2625. The panel is centred on the
+// screen by its size in twips: the screen's twips are logical pixels too, as the windows count them.
+TEST_F(DenseScreen, PanelControlsAndTheScreensTwipsAreLogicalPixels)
 {
     ui.window("Form1").show();
     EXPECT_EQ(control("cmdGo")->geometry(), QRect(16, 120, 145, 57));
     EXPECT_EQ(control("File1")->geometry(), QRect(336, 88, 185, 175));
-}
-
-// The panel is centred on the screen by its size in twips: logical pixels, as the windows count them.
-TEST_F(DenseScreen, TheScreensTwipsAreLogicalPixels)
-{
     const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(ui.screen().width(), logical.width() * 15.0f);
     EXPECT_EQ(ui.screen().height(), logical.height() * 15.0f);
@@ -76,10 +72,9 @@ TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
     EXPECT_EQ(box.height(), picture->height());
     ui.window("Form1").show();
     // As during a show: the controls on the box are hidden.
-    QWidget* pictureBox = control("Picture1");
-    for (QWidget* control : pictureBox->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget* control : picture1()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         control->hide();
-    EXPECT_TRUE(shown(pictureBox, pattern.size()) == pattern);
+    EXPECT_TRUE(shown(picture1(), pattern.size()) == pattern);
 
     auto& form2 = ui.window("Form2");
     form2.setWidth(picture->width());
