@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iomanip>
+#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -14,9 +15,7 @@ namespace fake {
 std::vector<std::string> Journal::startingWith(const std::string& prefix) const
 {
     std::vector<std::string> out;
-    for (const std::string& entry : *this)
-        if (entry.compare(0, prefix.size(), prefix) == 0)
-            out.push_back(entry);
+    std::copy_if(begin(), end(), std::back_inserter(out), [&](const auto& e) { return e.rfind(prefix, 0) == 0; });
     return out;
 }
 
@@ -80,20 +79,19 @@ void FakeUi::click(const std::string& window, platform::Twips x, platform::Twips
     const auto depth = [&window](const platform::ControlDesign* c) {
         return c->kind == ControlKind::PictureBox ? 2 : c->container == window ? 0 : 1;
     };
-    std::vector<const platform::ControlDesign*> front;
+    const platform::ControlDesign* top = nullptr;
     for (auto c = controls.rbegin(); c != controls.rend(); ++c)
         if (c->kind != ControlKind::Timer && control(c->name).visible() && x >= c->left && x < c->left + c->width &&
-            y >= c->top && y < c->top + c->height)
-            front.push_back(&*c);
-    std::stable_sort(front.begin(), front.end(), [&](auto* a, auto* b) { return depth(a) < depth(b); });
-    if (front.empty())
+            y >= c->top && y < c->top + c->height && (!top || depth(&*c) < depth(top)))
+            top = &*c;
+    if (!top)
         this->window(window).Click.raise();
-    else if (front[0]->kind == ControlKind::CheckBox)
-        checkBox(front[0]->name).setValue(checkBox(front[0]->name).value() == 1 ? 0 : 1);
-    else if (front[0]->kind == ControlKind::CommandButton)
-        commandButton(front[0]->name).Click.raise();
-    else if (front[0]->kind == ControlKind::PictureBox)
-        pictureBox(front[0]->name).Click.raise();
+    else if (top->kind == ControlKind::CheckBox)
+        checkBox(top->name).setValue(checkBox(top->name).value() == 1 ? 0 : 1);
+    else if (top->kind == ControlKind::CommandButton)
+        commandButton(top->name).Click.raise();
+    else if (top->kind == ControlKind::PictureBox)
+        pictureBox(top->name).Click.raise();
 }
 
 void FakeUi::pressTab()

@@ -245,10 +245,8 @@ private:
     };
     void load() const
     {
-        if (!loaded_) {
-            loaded_ = true;
+        if (!std::exchange(loaded_, true))
             Load.raise();
-        }
     }
     void act(const std::string& operation, const std::string& args = {})
     {

@@ -22,20 +22,15 @@ protected:
         ui.journal.clear();
     }
 
-    // Opens the folder through the folder list, as the user does, with these entries listed.
-    void openFolder(const std::string& folder, const std::vector<std::string>& names)
-    {
-        ui.folders[folder] = names;
-        f.Dir1.setPath(folder);
-    }
-
-    // Opens the folder and makes every entry a readable picture of the given size.
+    // Opens the folder through the folder list, as the user does, with these entries listed, each a
+    // readable picture of the given size.
     void openPictures(const std::string& folder, const std::vector<std::string>& names,
                       platform::Twips width = 6000, platform::Twips height = 4000)
     {
         for (const std::string& name : names)
             ui.pictures().add(folder + "/" + name, width, height);
-        openFolder(folder, names);
+        ui.folders[folder] = names;
+        f.Dir1.setPath(folder);
     }
 
     // One interval of Timer1; nothing happens while it is disabled.

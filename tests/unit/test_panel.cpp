@@ -17,12 +17,6 @@ using ::testing::ElementsAre;
 
 using Panel = ShowTest;
 
-TEST_F(Panel, StartsWithThePanelCentredToTheHalfTwip)
-{
-    EXPECT_EQ(f.Me.left(), 1905);  // (12000 - 8190) / 2
-    EXPECT_EQ(f.Me.top(), 1717.5f);
-}
-
 TEST_F(Panel, GoHidesThePanelAndStartsANewRandomCycleOnlyWhenTheLastOneIsComplete)
 {
     openPictures("/pics", {"a.bmp", "b.bmp", "c.bmp"});
@@ -93,8 +87,10 @@ TEST_F(Panel, CheckingAPlacementBoxClearsTheOtherTwo)
     }
 }
 
-TEST_F(Panel, BlackoutCoversTheScreenBehindForm1AndMeasuresItAgainAfterClearing)
+TEST_F(Panel, StartsCentredToTheHalfTwipAndBlackoutCoversTheScreenBehindForm1MeasuringItAgainAfterClearing)
 {
+    EXPECT_EQ(f.Me.left(), 1905);  // (12000 - 8190) / 2
+    EXPECT_EQ(f.Me.top(), 1717.5f);
     for (const float width : {12000.0f, 16000.0f}) {
         ui.screen().width_ = width;
         f.chkBlackOut.setValue(1);
@@ -125,10 +121,7 @@ TEST_F(Browsing, NewDriveOrResetStartsANewCycleAndKeepsTheStartIndex)
         f.state.mShownList = {"u1.jpg"};
         f.state.gShownCount = 5;
         f.state.mFileIndex = 3;
-        if (reset)
-            f.cmdResetRandomCycle.Click.raise();
-        else
-            f.Drive1.setDrive("/media/usb");
+        reset ? f.cmdResetRandomCycle.Click.raise() : f.Drive1.setDrive("/media/usb");
         EXPECT_TRUE(f.state.mShownList.empty());
         EXPECT_EQ(f.state.gShownCount, 0);
         EXPECT_EQ(f.state.mFileIndex, 3);
@@ -173,10 +166,7 @@ TEST_F(Browsing, TypedNumberMovesTheStartIndexOnlyWhileTheBoxHasTheFocus)
 // read through the text box above.
 TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
 {
-    const struct {
-        std::string text;
-        std::optional<std::int32_t> index;
-    } rows[] = {
+    const std::pair<std::string, std::optional<std::int32_t>> rows[] = {
         {" 7.5", 8},  // halves go to the even neighbour
         {"6.5", 6},
         {"4abc", 4},
@@ -185,8 +175,7 @@ TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
         {"\t1\n2", 12},  // blanks are skipped also between digits
         {"&H1F", 31},
         {"&h1f", 31},
-        {"&O17", 15},
-        {"&O19", 1},
+        {"&O178", 15},  // 8 is no octal digit
         {"1.5e1x", 15},
         {"2d2", 200},
         {"1e", 1},
@@ -202,8 +191,8 @@ TEST(NumberReader, ReadsTheNumberTheTextBeginsWith)
         {"-99999999999", std::nullopt},
         {"&H" + std::string(300, 'F'), std::nullopt},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(panel::readTypedNumber(row.text), row.index) << '"' << row.text << '"';
+    for (const auto& [text, index] : rows)
+        EXPECT_EQ(panel::readTypedNumber(text), index) << '"' << text << '"';
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Where the picture goes: both windows centred, in a corner or turning through the four corners; and
 // fitted to the screen, what is painted onto Form2 and which window is shown.
+#include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -64,33 +66,26 @@ TEST_F(Placement, RotationTurnsBothWindowsThroughTheCornersAndResumesWhereItLeft
 
 TEST_F(Placement, CentredAndCornerEdgesAreExactAndMayBeNegative)
 {
-    const struct {
-        const char* box;
-        float pictureWidth, pictureHeight;
-        Edges edges;
-    } rows[] = {
-        {"", 5995, 3996, {3000, 2499.5f}},
-        {"chkUpperRight", 13995, 3995, {-2000, 5000}},  // "Lower Right of screen"
-        {"", 13995, 3995, {-1000, 2500}},
-        {"chkLowerRight", 13995, 9995, {0, 0}},
+    // The box set, its new value, the picture's size and Form1's edges.
+    const std::tuple<const char*, int, float, float, Edges> rows[] = {
+        {"chkRandomize", 0, 5995, 3996, {3000, 2499.5f}},
+        {"chkUpperRight", 1, 13995, 3995, {-2000, 5000}},  // "Lower Right of screen"
+        {"chkUpperRight", 0, 13995, 3995, {-1000, 2500}},
+        {"chkLowerRight", 1, 13995, 9995, {0, 0}},
     };
-    for (const auto& row : rows) {
-        for (platform::CheckBox* box : {&f.chkRandomize, &f.chkLowerRight, &f.chkUpperRight})
-            box->setValue(0);
-        if (*row.box)
-            ui.checkBox(row.box).setValue(1);
-        showNext(row.pictureWidth, row.pictureHeight);
-        EXPECT_EQ(form1(), row.edges);
+    for (const auto& [box, value, width, height, edges] : rows) {
+        ui.checkBox(box).setValue(value);
+        showNext(width, height);
+        EXPECT_EQ(form1(), edges);
     }
     EXPECT_EQ(form2(), Edges(0, 0));
 }
 
-TEST_F(Placement, FitShrinksLargerPicturesToTheScreenLessAMarginAndKeepsOthersAtTheirSize)
+TEST_F(Placement, FitShrinksLargerPicturesToTheScreenLessAMarginAndUncheckedLeavesForm2AsItWas)
 {
     f.chkReSize.setValue(1);
-    const struct {
-        float width, height, paintedWidth, paintedHeight;
-    } rows[] = {
+    // The picture's width and height, then the painted ones.
+    const std::array<float, 4> rows[] = {
         {16000, 9000, 11500, 6250},  // wider than the screen
         {10000, 12000, 7000, 8500},  // taller
         {24000, 18000, 11500, 8500}, // both, in proportion
@@ -98,28 +93,23 @@ TEST_F(Placement, FitShrinksLargerPicturesToTheScreenLessAMarginAndKeepsOthersAt
         {6000.75f, 4000.5f, 6000, 4000},  // own size rounded down to whole twips
         {384000, 3000, 11500, 15},  // a panorama keeps one pixel of height after the margin
     };
-    for (const auto& row : rows) {
-        showNext(row.width, row.height);
+    for (const auto& [width, height, paintedWidth, paintedHeight] : rows) {
+        showNext(width, height);
         const std::string painting =
-            "Form2.paintPicture /pics/a.bmp 0 0 " + fake::text(row.paintedWidth) + " " + fake::text(row.paintedHeight);
+            "Form2.paintPicture /pics/a.bmp 0 0 " + fake::text(paintedWidth) + " " + fake::text(paintedHeight);
         EXPECT_THAT(ui.journal.startingWith("Form2.paintPicture"), ElementsAre(painting));
         EXPECT_THAT(ui.frontToBack(), ElementsAre("Form2"));
         // Shown only once painted and sized, with the panel already gone.
-        for (const std::string& before : {"Form2.setWidth " + fake::text(row.paintedWidth),
-                                          "Form2.setHeight " + fake::text(row.paintedHeight), painting,
+        for (const std::string& before : {"Form2.setWidth " + fake::text(paintedWidth),
+                                          "Form2.setHeight " + fake::text(paintedHeight), painting,
                                           std::string("Form1.hide")})
             EXPECT_LT(journalAt(before), journalAt("Form2.show")) << before;
     }
-}
 
-TEST_F(Placement, UncheckedFitShowsForm1AndLeavesForm2AsItWas)
-{
-    f.chkReSize.setValue(1);
-    showNext(16000, 9000);
+    // Unchecked, Form1 comes in front and Form2, still sized for the panorama, is only centred.
     f.chkReSize.setValue(0);
     showNext(6000, 4000);
-
-    EXPECT_THAT(ui.journal.startingWith("Form2."), ElementsAre("Form2.setLeft 250", "Form2.setTop 1375"));
+    EXPECT_THAT(ui.journal.startingWith("Form2."), ElementsAre("Form2.setLeft 250", "Form2.setTop 4492.5"));
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1", "Form2"));
 }
 
@@ -129,14 +119,12 @@ TEST_F(Placement, FailingPaintOrSizeSkipsOnlyThatStepOfTheFit)
     f.chkReSize.setValue(1);
     form2.failOn("paintPicture");
     showNext(16000, 9000);
-    EXPECT_EQ(form2.width(), 11500);
-    EXPECT_EQ(form2.height(), 6250);
+    EXPECT_THAT(std::pair(form2.width(), form2.height()), Pair(11500, 6250));
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form2"));
 
     form2.failOn("setWidth");
     showNext(9000, 3000);
-    EXPECT_EQ(form2.width(), 11500);
-    EXPECT_EQ(form2.height(), 3000);
+    EXPECT_THAT(std::pair(form2.width(), form2.height()), Pair(11500, 3000));
     EXPECT_TRUE(form2.visible());
 }
 
