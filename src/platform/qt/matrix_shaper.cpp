@@ -90,6 +90,7 @@ bool withinBlackAndWhite(const cmsToneCurve* curve)
     return true;
 }
 
+// Within what Little CMS itself takes for the identity, which it then leaves out.
 bool isIdentity(const Matrix& m)
 {
     for (int i = 0; i < 9; ++i) {
