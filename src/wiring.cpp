@@ -16,18 +16,6 @@ namespace {
 
 using Handler = void (*)(Form1&);
 
-// On a picture surface Space is a click and Esc a double click.
-Handler keyHandler(platform::Key key, Handler click, Handler dblClick)
-{
-    switch (key) {
-    case platform::Key::Space:
-        return click;
-    case platform::Key::Escape:
-        return dblClick;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void wireEvents(Form1& f)
@@ -46,10 +34,9 @@ void wireEvents(Form1& f)
     };
     const auto onKeys = [&f, after](platform::KeyEvent& event, Handler click, Handler dblClick) {
         event.connect([&f, click, dblClick, after](platform::Key key) {
-            if (const Handler handler = keyHandler(key, click, dblClick)) {
-                handler(f);
-                after();
-            }
+            // On a picture surface Space is a click and Esc a double click.
+            (key == platform::Key::Space ? click : dblClick)(f);
+            after();
         });
     };
 

@@ -17,7 +17,6 @@ namespace {
 // The shrink branch paints 500 twips short of the scaled size in each direction, leaving a margin;
 // a long, thin picture keeps at least one pixel (15 twips) across.
 constexpr double kShrinkMargin = 500.0;
-constexpr double kOnePixel = 15.0;
 
 double scaled(float size, double fitRatio)
 {
@@ -26,7 +25,7 @@ double scaled(float size, double fitRatio)
 
 double shrunk(float size, double fitRatio)
 {
-    return std::max(checked::finite(scaled(size, fitRatio) - kShrinkMargin), kOnePixel);
+    return std::max(scaled(size, fitRatio) - kShrinkMargin, double{platform::kTwipsPerPixel});
 }
 
 void paintOnForm2(Form1& f, ResumeNext& rn, double fitRatio, double (*size)(float, double))

@@ -36,9 +36,10 @@ platform::PictureUse pictureUse(Form1& f)
     return f.chkReSize.value() != 0 ? platform::PictureUse::Fitted : platform::PictureUse::OwnSize;
 }
 
-std::optional<std::string> nextPicturePath(Form1& f, state::ShowState s)
+std::optional<std::string> nextPicturePath(Form1& f, const state::ShowState& s)
 {
-    // The tick's own units on copies, so that they fail and go on exactly as the tick's do.
+    // The tick's own units on a copy of the selection and a fork of the random source, so that they
+    // fail and go on exactly as the tick's do.
     Unreported unreported;
     ResumeNext rn(unreported);
     const std::unique_ptr<platform::Random> rnd = f.Rnd.fork();

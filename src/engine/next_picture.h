@@ -25,6 +25,6 @@ platform::PictureUse pictureUse(Form1& f);
 // The path the next tick would load if it ran with state s, from File1's selection and the draws
 // the random source will give next: no control is set and nothing of the program's state changes.
 // Nothing when that tick would load no entry of the list or would end the random cycle.
-std::optional<std::string> nextPicturePath(Form1& f, state::ShowState s);
+std::optional<std::string> nextPicturePath(Form1& f, const state::ShowState& s);
 
 }  // namespace engine

@@ -51,8 +51,9 @@ void place(Form1& f, ResumeNext& rn, Placement p)
 void wrapIndex(Form1& f, ResumeNext& rn)
 {
     state::ShowState& s = f.state;
-    // Below 0 or beyond the count too, not only at it: an index typed outside the list would never return.
-    if (rn.test([&] { return s.mFileIndex < 0 || s.mFileIndex >= f.File1.listCount(); }))
+    // Beyond the count too, not only at it: an index typed beyond the list would never return. One
+    // below 0 is taken as the first entry where the tick selects.
+    if (rn.test([&] { return s.mFileIndex >= f.File1.listCount(); }))
         rn.step([&] { s.mFileIndex = 0; });
 }
 

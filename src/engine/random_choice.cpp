@@ -40,7 +40,7 @@ void selectNextUnrecorded(Selection& list, const state::ShowState& s)
 
 }  // namespace
 
-RandomChoice chooseAtRandom(Selection& list, platform::Random& rnd, state::ShowState& s, ResumeNext& rn)
+RandomChoice chooseAtRandom(Selection& list, platform::Random& rnd, const state::ShowState& s, ResumeNext& rn)
 {
     for (int draws = 0;; ++draws) {
         if (draws < kMaxDraws)
@@ -52,7 +52,7 @@ RandomChoice chooseAtRandom(Selection& list, platform::Random& rnd, state::ShowS
         rn.step([&] { name = list.name(); });
         // Whole names, letter case kept: "a.jpg" inside "banana.jpg" or "A.JPG" is another picture.
         if (!rn.test([&] { return s.mShownList.count(name) > 0; })) {
-            rn.step([&] { s.mShownList.insert(name); });
+            rn.step([&] { list.record(name); });
             return RandomChoice::Chosen;
         }
         if (rn.test([&] { return s.gShownCount >= list.count(); }) || draws >= kMaxDraws)

@@ -17,7 +17,8 @@ void SelectionAhead::select(int index)
     index_ = index;
 }
 
-RandomChoice selectNext(Form1& f, Selection& list, platform::Random& rnd, state::ShowState& s, ResumeNext& rn)
+RandomChoice selectNext(Form1& f, Selection& list, platform::Random& rnd, const state::ShowState& s,
+                        ResumeNext& rn)
 {
     if (rn.test([&] { return f.chkRandomPictures.value() != 0; }))
         return chooseAtRandom(list, rnd, s, rn);

@@ -22,7 +22,7 @@ void Timer1_Timer(Form1& f)
 
     engine::ResumeNext rn(f.Log);
     rn.step([&] { f.Rnd.reseed(); });
-    engine::ListSelection list(f.File1);
+    engine::ListSelection list(f.File1, s.mShownList);
     if (engine::selectNext(f, list, f.Rnd, s, rn) == engine::RandomChoice::CycleComplete) {
         rn.step([&] { Picture1_DblClick(f); });
         rn.step([&] { f.Timer1.setEnabled(false); });

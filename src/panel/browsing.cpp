@@ -12,12 +12,6 @@ namespace {
 
 const char* const kSystemDrive = "/";
 
-void clearRandomCycle(Form1& f)
-{
-    f.state.mShownList.clear();
-    f.state.gShownCount = 0;
-}
-
 }  // namespace
 
 void Drive1_Change(Form1& f)
@@ -47,7 +41,7 @@ void Dir1_Change(Form1& f)
 
 void File1_PathChange(Form1& f)
 {
-    clearRandomCycle(f);
+    state::clearRandomCycle(f.state);
 }
 
 void File1_Click(Form1& f)
@@ -57,7 +51,7 @@ void File1_Click(Form1& f)
 
 void cmdResetRandomCycle_Click(Form1& f)
 {
-    clearRandomCycle(f);
+    state::clearRandomCycle(f.state);
 }
 
 void Text1_GotFocus(Form1& f)

@@ -13,12 +13,9 @@
 
 namespace {
 
-void startNewCycleWhenComplete(state::ShowState& s, int count)
+bool cycleComplete(const Form1& f)
 {
-    if (s.gShownCount >= count) {
-        s.mShownList.clear();
-        s.gShownCount = 0;
-    }
+    return f.state.gShownCount >= f.File1.listCount();
 }
 
 }  // namespace
@@ -27,7 +24,8 @@ void cmdGo_Click(Form1& f)
 {
     form::setVisible(form::hiddenByGo(f), false);
     f.state.mPaused = 0;
-    startNewCycleWhenComplete(f.state, f.File1.listCount());
+    if (cycleComplete(f))
+        state::clearRandomCycle(f.state);
     f.Timer1.setEnabled(true);
     Timer1_Timer(f);
 }
@@ -40,9 +38,11 @@ void prepareGo(Form1& f)
     try {
         if (!f.cmdGo.visible() || (f.state.mPaused == 0 && f.Timer1.enabled()))
             return;
-        state::ShowState s = f.state;
-        startNewCycleWhenComplete(s, f.File1.listCount());
-        if (const std::optional<std::string> path = engine::nextPicturePath(f, s))
+        // Go would start a new cycle from the same index; the prediction reads nothing else.
+        state::ShowState restarted;
+        restarted.mFileIndex = f.state.mFileIndex;
+        const state::ShowState& from = cycleComplete(f) ? restarted : f.state;
+        if (const std::optional<std::string> path = engine::nextPicturePath(f, from))
             f.Pictures.prefetchWhenIdle(*path, engine::pictureUse(f));
     } catch (const std::exception& failure) {
         f.Log.passedOver("Go's first picture", failure.what());

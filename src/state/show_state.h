@@ -20,4 +20,11 @@ struct ShowState {
     bool mDriveFallingBack = false;
 };
 
+// A new random cycle: no name recorded, nothing counted.
+inline void clearRandomCycle(ShowState& s)
+{
+    s.mShownList.clear();
+    s.gShownCount = 0;
+}
+
 }  // namespace state
