@@ -62,9 +62,7 @@ DecodePlan planDecode(const std::string& path, QSize bound)
     if (header.natural.isEmpty())
         return {0, decodeTimeBudget({})};
     const QSize decoded = coverSize(header.natural, bound);
-    if (decoded.width() > kMaxWindowSide || decoded.height() > kMaxWindowSide ||
-        std::int64_t{decoded.width()} * decoded.height() > kMaxPicturePixels)
-        throw Failure("picture too large to be shown: " + path);
+    refuseBeyondLimits(decoded, decoded, path);
     const std::int64_t claimed = std::int64_t{header.natural.width()} * header.natural.height();
     if (claimed / kMaxPixelsPerByte > header.fileBytes)
         throw Failure("picture claims more pixels than its file holds: " + path);

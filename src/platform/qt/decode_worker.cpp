@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <utility>
 
 #include "platform/failure.h"
@@ -44,12 +45,15 @@ struct DecodeWorker::Shared {
     const Decode decoder;
     std::mutex mutex;
     std::condition_variable changed;
+    // Only the worker moves a request from Queued to Decoding, and any other request moves it away:
+    // a decode that finds its stage changed was for a request no longer asked for.
     Stage stage = Stage::Idle;
-    // Each request's number: a decode finished for one no longer asked for is thrown away.
-    std::uint64_t asked = 0;
     std::string askedPath;
     QSize askedBound;
     bool askedAhead = false;
+    // The worker's plan of a decode ahead, so that the caller who comes to wait on it need not
+    // read the file's header again on its own thread.
+    std::optional<DecodePlan> plan;
     std::shared_ptr<const DecodedPicture> result;
     std::exception_ptr error;
     std::atomic<bool> cancelled{false};
@@ -99,7 +103,9 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     const bool madeAhead = shared_->asks(path, bound);
     // A picture decoded ahead needs no second look at its file on the window's thread.
     DecodePlan plan;
-    if (!madeAhead || shared_->stage != Shared::Stage::Done) {
+    if (madeAhead && shared_->plan) {
+        plan = *shared_->plan;
+    } else if (!madeAhead || shared_->stage != Shared::Stage::Done) {
         lock.unlock();
         plan = planDecode(path, bound);
         lock.lock();
@@ -156,7 +162,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::Shared::dropLocked()
     if (stage == Stage::Decoding)
         cancelled = true;
     stage = Stage::Idle;
-    ++asked;
+    plan.reset();
     error = nullptr;
     return std::move(result);
 }
@@ -166,7 +172,7 @@ void DecodeWorker::Shared::queueLocked(const std::string& path, QSize bound, boo
     askedPath = path;
     askedBound = bound;
     askedAhead = ahead;
-    ++asked;
+    plan.reset();
     stage = Stage::Queued;
     changed.notify_all();
 }
@@ -180,7 +186,6 @@ void DecodeWorker::Shared::run()
             break;
         stage = Stage::Decoding;
         cancelled = false;
-        const std::uint64_t job = asked;
         const std::string path = askedPath;
         const QSize bound = askedBound;
         const bool ahead = askedAhead;
@@ -190,14 +195,22 @@ void DecodeWorker::Shared::run()
         std::exception_ptr failure;
         try {
             // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
-            if (!ahead || fitsBudget(kWorkingMemoryFactor * planDecode(path, bound).bytes))
+            bool fits = true;
+            if (ahead) {
+                const DecodePlan made = planDecode(path, bound);
+                fits = fitsBudget(kWorkingMemoryFactor * made.bytes);
+                const std::lock_guard planned(mutex);
+                if (stage == Stage::Decoding)
+                    plan = made;
+            }
+            if (fits)
                 picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch));
         } catch (...) {
             failure = std::current_exception();
         }
 
         lock.lock();
-        if (stage == Stage::Decoding && asked == job) {
+        if (stage == Stage::Decoding) {
             result = std::move(picture);
             error = failure;
             stage = Stage::Done;

@@ -101,23 +101,29 @@ QImage drawable(QImage image)
     return image.format() == format ? image : image.convertToFormat(format);
 }
 
+// Sets the reader up for the file's content and its EXIF orientation; returns the picture's size as
+// shown, as the header tells it, or an invalid size when the header does not.
+QSize orientedSize(QImageReader& reader, QFile& file, const std::string& path)
+{
+    refuseLyingPngChunks(file, path);
+    reader.setDevice(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    return turned ? stored.transposed() : stored;
+}
+
 // Anything but JPEG: Qt's readers, whole, then resampled to the size asked for.
 DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QImage* scratch)
 {
-    refuseLyingPngChunks(file, path);
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-
+    QImageReader reader;
     // The header tells the size, so an enormous picture is refused before anything is allocated.
     DecodedFile decoded;
-    const QSize stored = reader.size();
-    if (stored.isValid()) {
-        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-        decoded.natural = turned ? stored.transposed() : stored;
+    decoded.natural = orientedSize(reader, file, path);
+    if (decoded.natural.isValid())
         refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
-    }
-    const bool resampling = stored.isValid() && coverSize(decoded.natural, bound) != decoded.natural;
+    const bool resampling = decoded.natural.isValid() && coverSize(decoded.natural, bound) != decoded.natural;
 
     // A decode only passed through on its way to a smaller size goes into the scratch: a fresh
     // buffer this large costs a page fault per 4 kB, about as much as the decoding itself.
@@ -189,13 +195,8 @@ PictureHeader readHeader(const std::string& path)
     QFile file;
     PictureHeader header;
     header.fileBytes = openRegularFile(path, file).size;
-    refuseLyingPngChunks(file, path);
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    header.natural = turned ? stored.transposed() : stored;
+    QImageReader reader;
+    header.natural = orientedSize(reader, file, path);
     return header;
 }
 

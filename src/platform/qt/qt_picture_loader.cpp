@@ -56,8 +56,10 @@ PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
     // A decode made ahead is of the file and the screen as they were then; if either has changed
     // since, the picture is decoded again.
     std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom, paint);
-    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile())
+    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile()) {
+        picture.reset();
         picture = worker_.decode(path, bound, makeRoom, paint);
+    }
     lastLoaded_ = picture;
     return picture;
 }
