@@ -78,11 +78,17 @@ window_geometry() {
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-# Sets DISPLAY_WID to the display window, the one titled "Pixora", once it is on the screen. A window
-# that closes while xdotool walks the tree makes one search fail, so the search is polled.
+# Sets DISPLAY_WID to the display window once it is on the screen: the one titled "Pixora" that is in
+# the task list (the black is titled so too, but stays out of it). A window that closes while xdotool
+# walks the tree makes one search fail, so the search is polled.
 find_display_window() {
-    wait_until 10 "the display window did not appear" eval \
-        'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
+    wait_until 10 "the display window did not appear" eval 'DISPLAY_WID=$(display_window) && [[ -n $DISPLAY_WID ]]'
+}
+display_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null); do
+        xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q SKIP_TASKBAR || { echo "$id"; return; }
+    done
 }
 
 # expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
