@@ -1,5 +1,5 @@
 // The stacking of the program's windows over the black backdrop, through WM_TRANSIENT_FOR on X11.
-#include "platform/qt/backdrop.h"
+#include "platform/desktop/backdrop.h"
 
 #include <QApplication>
 #include <QPointer>
