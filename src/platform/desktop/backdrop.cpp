@@ -1,6 +1,6 @@
 // The stacking of the program's windows over the black backdrop: WM_TRANSIENT_FOR on X11, a transient
 // parent elsewhere.
-#include "platform/qt/backdrop.h"
+#include "platform/desktop/backdrop.h"
 
 #include <QApplication>
 #include <QPointer>
