@@ -124,8 +124,9 @@ void QtSession::fallBack(const QString& reason)
     x11Suspended_ = suspendX11_(true);
     if (std::exchange(fallbackNoted_, true))
         return;
-    passOver("screensaver", "org.freedesktop.ScreenSaver does not hold the screensaver off (" + reason.toStdString() +
-                                "); the X server's own is suspended instead");
+    passOver("screensaver",
+             "org.freedesktop.ScreenSaver does not hold the screensaver off (" + reason.toStdString() +
+                 (x11Suspended_ ? "); the X server's own is suspended instead" : "), nor does the X server here"));
 }
 
 void QtSession::liftX11()
