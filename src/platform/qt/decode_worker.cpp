@@ -184,6 +184,8 @@ DecodeWorker::Outcome DecodeWorker::run(Job& job)
         outcome.stamp = stampOf(job.path);
         if (job.earlier && job.earlier->stamp == outcome.stamp)
             return std::move(*job.earlier);
+        // Out of the budget before the new decode reads it.
+        job.earlier.reset();
         const DecodePlan plan = planner_(job.path, job.bound);
         {
             const std::lock_guard lock(mutex_);
