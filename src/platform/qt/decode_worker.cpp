@@ -1,7 +1,6 @@
 // The threads that decode pictures: the one asked for now, or the one most likely asked for next.
 #include "platform/qt/decode_worker.h"
 
-#include <algorithm>
 #include <optional>
 #include <system_error>
 #include <utility>
