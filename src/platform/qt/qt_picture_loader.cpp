@@ -53,10 +53,10 @@ PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
         ~Waiting() { waitingInsideHandler() = false; }
     } waiting;
     const auto paint = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-    // A decode made ahead is of the file and the screen as they were then; if either has changed
-    // since, the picture is decoded again.
+    // A decode made ahead is of the screen as it was then; if it has changed since, the picture is
+    // decoded again. The worker itself decodes again a file changed since.
     std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom, paint);
-    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile()) {
+    if (picture->displayProfile() != displayProfile()) {
         picture.reset();
         picture = worker_.decode(path, bound, makeRoom, paint);
     }
