@@ -211,7 +211,7 @@ TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnores
             // The window's thread is let go at the decode's time budget, with a failure, and may
             // keep its windows painted meanwhile.
             int waits = 0;
-            EXPECT_THROW(worker->decode(good, {}, {}, [&] { ++waits; }), platform::Failure);
+            EXPECT_THROW(worker->decode(good, {}, [&] { ++waits; }), platform::Failure);
             EXPECT_GT(waits, 0);
         }
         // A generous guard: a destructor that waits on the decode fails here rather than hangs.

@@ -96,7 +96,6 @@ void DecodeWorker::request(const std::string& path, QSize bound)
 }
 
 std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
-                                                           const std::function<void()>& makeRoom,
                                                            const std::function<void()>& whileWaiting)
 {
     std::unique_lock lock(shared_->mutex);
@@ -114,11 +113,10 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
         std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
         lock.unlock();
         dropped.reset();
-        if (makeRoom && !fitsBudget(plan.bytes))
-            makeRoom();
         lock.lock();
         startLocked();
         shared_->queueLocked(path, bound, false);
+        shared_->plan = plan;
     }
     // Waiting for a decode under way still costs less than starting another.
     const auto done = [this] { return shared_->stage == Shared::Stage::Done; };
@@ -146,7 +144,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
         std::rethrow_exception(error);
     // A decode made ahead may have given way to the budget.
     if (madeAhead)
-        return decode(path, bound, makeRoom, whileWaiting);
+        return decode(path, bound, whileWaiting);
     throw Failure("cannot decode " + path);
 }
 
@@ -189,22 +187,26 @@ void DecodeWorker::Shared::run()
         const std::string path = askedPath;
         const QSize bound = askedBound;
         const bool ahead = askedAhead;
+        const std::optional<DecodePlan> planned = plan;
         lock.unlock();
 
         std::shared_ptr<const DecodedPicture> picture;
         std::exception_ptr failure;
         try {
-            // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
-            bool fits = true;
+            const DecodePlan made = planned ? *planned : planDecode(path, bound);
             if (ahead) {
-                const DecodePlan made = planDecode(path, bound);
-                fits = fitsBudget(kWorkingMemoryFactor * made.bytes);
-                const std::lock_guard planned(mutex);
+                const std::lock_guard planning(mutex);
                 if (stage == Stage::Decoding)
                     plan = made;
             }
-            if (fits)
-                picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch));
+            // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
+            std::optional<BudgetCharge> reserved =
+                BudgetCharge::tryReserve(ahead ? kWorkingMemoryFactor * made.bytes : made.bytes);
+            if (!reserved && !ahead)
+                throw Failure("beyond the memory budget: " + path);
+            if (reserved)
+                picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch),
+                                                                 std::move(*reserved));
         } catch (...) {
             failure = std::current_exception();
         }

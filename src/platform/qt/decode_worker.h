@@ -41,11 +41,10 @@ public:
     // already asked for; whatever else was asked for is dropped and its decode cancelled.
     void request(const std::string& path, QSize bound);
     // The decode of path for bound: the one made ahead if it is exactly that, waiting while it is
-    // under way, or else a new one, for which makeRoom is called first when it would not fit the
-    // budget; whileWaiting is called about once a frame while the decode runs. Throws Failure as
-    // decodeFile and planDecode do, and when the decode outruns its time.
+    // under way, or else a new one; whileWaiting is called about once a frame while the decode
+    // runs. Throws Failure as decodeFile and planDecode do, when the decode outruns its time, and
+    // when it does not fit the memory budget beside what is held.
     std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
-                                                 const std::function<void()>& makeRoom = {},
                                                  const std::function<void()>& whileWaiting = {});
 
 private:
