@@ -51,8 +51,8 @@ struct DecodeWorker::Shared {
     std::string askedPath;
     QSize askedBound;
     bool askedAhead = false;
-    // The worker's plan of a decode ahead, so that the caller who comes to wait on it need not
-    // read the file's header again on its own thread.
+    // The plan of what is asked for: the caller's, or the worker's of a decode ahead, so that the
+    // caller who comes to wait on it need not read the file's header again on its own thread.
     std::optional<DecodePlan> plan;
     std::shared_ptr<const DecodedPicture> result;
     std::exception_ptr error;
