@@ -70,6 +70,8 @@ const QImage& DecodedPicture::fullImage() const
         std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(pixelBytes(natural_));
         if (reserved)
             full_ = decodeWhole(nullptr);
+        else
+            passOver("whole picture", "beyond the memory budget: " + path_);
         // Beyond the budget, or a file changed or gone since it was loaded, leaves the loaded decode,
         // stretched.
         if (full_.isNull()) {
