@@ -207,7 +207,7 @@ TEST_F(HostileShow, AHeaderReadThatBlocksCostsTheWindowOnlyItsBudgetAndHoldsUpNo
             return platform::qt::planDecode(path, bound);
         });
     int waits = 0;
-    EXPECT_THROW(worker->decode(stuck, {}, {}, [&] { ++waits; }), platform::Failure);
+    EXPECT_THROW(worker->decode(stuck, {}, [&] { ++waits; }), platform::Failure);
     EXPECT_TRUE(script->started);
     EXPECT_GT(waits, 0);
     EXPECT_FALSE(script->returned);

@@ -56,13 +56,10 @@ struct DecodeWorker::ScratchLoan {
 };
 
 struct DecodeWorker::Job {
-    Job(std::string file, QSize within, bool yields, bool early)
-        : path(std::move(file)), bound(within), givesWay(yields), ahead(early)
-    {}
+    Job(std::string file, QSize within, bool early) : path(std::move(file)), bound(within), ahead(early) {}
 
     const std::string path;
     const QSize bound;
-    const bool givesWay;
     const bool ahead;
     std::atomic<bool> cancelled{false};
     // What a decode made ahead came to, served again while the file's stamp is the same.
@@ -101,11 +98,10 @@ void DecodeWorker::request(const std::string& path, QSize bound)
     lock.unlock();
     dropped.reset();
     lock.lock();
-    ahead_ = queueLocked(path, bound, true, true);
+    ahead_ = queueLocked(path, bound, true);
 }
 
 std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
-                                                           const std::function<void()>& makeRoom,
                                                            const std::function<void()>& whileWaiting)
 {
     const Clock::time_point start = Clock::now();
@@ -124,25 +120,18 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     lock.lock();
     if (earlier && earlier->gaveWay)
         earlier.reset();
-    std::shared_ptr<Job> job = queueLocked(path, bound, static_cast<bool>(makeRoom), false, std::move(earlier));
+    std::shared_ptr<Job> job = queueLocked(path, bound, false, std::move(earlier));
     lock.unlock();
     Outcome outcome = wait(*job, start, whileWaiting);
-    if (outcome.gaveWay) {
-        makeRoom();
-        lock.lock();
-        job = queueLocked(path, bound, false, false);
-        lock.unlock();
-        outcome = wait(*job, start, whileWaiting);
-    }
     if (!outcome.picture)
         throw Failure(outcome.failure);
     return std::move(outcome.picture);
 }
 
-std::shared_ptr<DecodeWorker::Job> DecodeWorker::queueLocked(const std::string& path, QSize bound, bool givesWay,
-                                                             bool ahead, std::optional<Outcome> earlier)
+std::shared_ptr<DecodeWorker::Job> DecodeWorker::queueLocked(const std::string& path, QSize bound, bool ahead,
+                                                             std::optional<Outcome> earlier)
 {
-    auto job = std::make_shared<Job>(path, bound, givesWay, ahead);
+    auto job = std::make_shared<Job>(path, bound, ahead);
     job->earlier = std::move(earlier);
     if (idle_ == 0 && threads_.size() < kMostThreads) {
         try {
@@ -190,13 +179,18 @@ DecodeWorker::Outcome DecodeWorker::run(Job& job)
             const std::lock_guard lock(mutex_);
             job.budget = plan.time;
         }
-        if (job.givesWay && !fitsBudget((job.ahead ? kWorkingMemoryFactor : 1) * plan.bytes)) {
+        // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
+        std::optional<BudgetCharge> reserved =
+            BudgetCharge::tryReserve((job.ahead ? kWorkingMemoryFactor : 1) * plan.bytes);
+        if (!reserved && job.ahead) {
             outcome.gaveWay = true;
             return outcome;
         }
+        if (!reserved)
+            throw Failure("beyond the memory budget: " + job.path);
         ScratchLoan scratch(*this);
         DecodedFile decoded = decoder_(job.path, job.bound, &job.cancelled, &scratch.image);
-        outcome.picture = std::make_shared<const DecodedPicture>(job.path, std::move(decoded));
+        outcome.picture = std::make_shared<const DecodedPicture>(job.path, std::move(decoded), std::move(*reserved));
         outcome.stamp = outcome.picture->stamp();
     } catch (const std::exception& failure) {
         outcome.failure = failure.what();

@@ -44,11 +44,10 @@ public:
     // already asked for; whatever else was asked for ahead is cancelled.
     void request(const std::string& path, QSize bound);
     // The decode of path for bound: the one made ahead if it is exactly that and the file has not
-    // changed since, waiting while it is under way, or else a new one, for which makeRoom is called
-    // first when it would not fit the budget; whileWaiting is called about once a frame meanwhile.
-    // Throws Failure as decodeFile and planDecode do, and when the decode outruns its time.
+    // changed since, waiting while it is under way, or else a new one; whileWaiting is called about
+    // once a frame meanwhile. Throws Failure as decodeFile and planDecode do, when the decode outruns
+    // its time, and when it does not fit the memory budget beside what is held.
     std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
-                                                 const std::function<void()>& makeRoom = {},
                                                  const std::function<void()>& whileWaiting = {});
 
 private:
@@ -64,7 +63,7 @@ private:
 
     struct ScratchLoan;
 
-    std::shared_ptr<Job> queueLocked(const std::string& path, QSize bound, bool givesWay, bool ahead,
+    std::shared_ptr<Job> queueLocked(const std::string& path, QSize bound, bool ahead,
                                      std::optional<Outcome> earlier = {});
     Outcome wait(Job& job, Clock::time_point start, const std::function<void()>& whileWaiting);
     Outcome run(Job& job);
