@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QColorSpace>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -54,6 +55,21 @@ QByteArray version2Profile(cmsToneCurve* curve)
     cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
     cmsSetProfileVersion(profile, 2.1);
     cmsFreeToneCurve(curve);
+    return saved(profile);
+}
+
+// A sound profile whose transform takes Little CMS seconds to build: a table of hundreds of steps.
+QByteArray slowProfile()
+{
+    cmsHPROFILE profile = cmsCreate_sRGBProfile();
+    cmsPipeline* table = cmsPipelineAlloc(nullptr, 3, 3);
+    float corners[2 * 2 * 2 * 3];
+    for (int i = 0; i < 24; ++i)
+        corners[i] = static_cast<float>((i / 3 >> (2 - i % 3)) & 1);
+    for (int step = 0; step < 700; ++step)
+        cmsPipelineInsertStage(table, cmsAT_END, cmsStageAllocCLutFloat(nullptr, 2, 3, 3, corners));
+    cmsWriteTag(profile, cmsSigDToB0Tag, table);
+    cmsPipelineFree(table);
     return saved(profile);
 }
 
@@ -253,6 +269,32 @@ TEST_F(ColourProfiles, BrokenProfilesAreIgnored)
         const QColor colour = shown(row.file);
         EXPECT_TRUE(near(colour, stored)) << colour.name().toStdString();
     }
+}
+
+// The wait for the slow build counts against the decode's budget: its picture is shown as sRGB, a
+// good one after it is converted at once, and the next picture with that profile waits no more.
+TEST_F(ColourProfiles, AProfileTooSlowToBuildIsTakenAsSrgbOnceAndHoldsUpNoOtherPicture)
+{
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
+                messages.append(text);
+        });
+    QLoggingCategory::setFilterRules("pixora.debug=true");
+    const QByteArray slow = slowProfile();
+    const QColor stored(30, 90, 210);
+    const QColor first = shown(pictureFile(Container::JpegInTwoChunks, stored, slow));
+    const QColor plain = shown(pictureFile(Container::Jpeg, stored, {}));
+    const QColor good = shown(pictureFile(Container::Jpeg, stored, kAdobeRgb));
+    const QColor second = shown(pictureFile(Container::JpegInTwoChunks, stored, slow));
+    QLoggingCategory::setFilterRules({});
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(near(first, stored)) << first.name().toStdString();
+    EXPECT_TRUE(near(second, stored)) << second.name().toStdString();
+    EXPECT_TRUE(near(good, reference(kAdobeRgb, plain, false))) << good.name().toStdString();
+    EXPECT_EQ(messages.filter("too slow").size(), 1) << messages.join("; ").toStdString();
 }
 
 // Little CMS's own transform is the reference, for pairs where its arithmetic takes a turn of its
