@@ -19,6 +19,7 @@
 #include <QLoggingCategory>
 #include <QtEndian>
 
+#include "picture/colour/abandonable_builds.h"
 #include "picture/colour/conversion_alongside.h"
 #include "picture/colour/matrix_shaper.h"
 #include "picture/loading/decode_budget.h"
@@ -109,8 +110,11 @@ ColourTransform made(const QByteArray& source, const QByteArray& destination)
 // A pair not built by then is remembered as too slow and converted as from sRGB from then on.
 class Transforms {
 public:
+    Transforms() { letColourBuildsBeAbandoned(); }
+
     ~Transforms()
     {
+        abandonColourBuilds();
         std::unique_lock lock(mutex_);
         built_.wait(lock, [this] { return builders_ == 0; });
         joinEnded();
