@@ -34,6 +34,9 @@ constexpr cmsUInt32Number kPixelWord = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BG
 // Enough for the pairs a show meets: a few embedded profiles to one screen.
 constexpr std::size_t kCachedTransforms = 8;
 
+// A real profile's transform takes milliseconds to build; one still building after this is hostile.
+constexpr std::chrono::milliseconds kSlowestBuild(500);
+
 // Beside one hostile profile still building, a good one is built at once.
 constexpr int kConcurrentBuilds = 2;
 
@@ -50,6 +53,7 @@ struct Transform {
     QByteArray destination;
     ColourTransform conversion;
     State state = State::Built;
+    std::chrono::steady_clock::time_point started;
 };
 
 using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
@@ -189,6 +193,9 @@ private:
         if (found == cache_.end())
             return {};
         if (found->state == Transform::State::Building) {
+            // A decode already late when it asks gets sRGB, but does not condemn the profile.
+            if (Clock::now() - found->started < kSlowestBuild)
+                return {};
             found->state = Transform::State::TooSlow;
             qCDebug(colourLog, "colour transform too slow to build: converted as from sRGB");
         }
@@ -204,7 +211,7 @@ private:
             qCDebug(colourLog, "colour transforms still building: converted as from sRGB");
             return false;
         }
-        cache_.insert(cache_.begin(), Transform{from, to, {}, Transform::State::Building});
+        cache_.insert(cache_.begin(), Transform{from, to, {}, Transform::State::Building, Clock::now()});
         if (cache_.size() > kCachedTransforms)
             cache_.pop_back();
         try {
