@@ -28,6 +28,8 @@ namespace platform::qt {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 // QImage's 32-bit formats hold each pixel as one 0xAARRGGBB word.
 constexpr cmsUInt32Number kPixelWord = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
 
@@ -40,8 +42,6 @@ constexpr std::chrono::milliseconds kSlowestBuild(500);
 // Beside one hostile profile still building, a good one is built at once.
 constexpr int kConcurrentBuilds = 2;
 
-using Clock = std::chrono::steady_clock;
-
 // The picture library's own door into the program's one category.
 Q_LOGGING_CATEGORY(colourLog, "pixora", QtInfoMsg)
 
@@ -53,7 +53,7 @@ struct Transform {
     QByteArray destination;
     ColourTransform conversion;
     State state = State::Built;
-    std::chrono::steady_clock::time_point started;
+    Clock::time_point started;
 };
 
 using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
