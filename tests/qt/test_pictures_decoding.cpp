@@ -150,10 +150,16 @@ TEST_F(Pictures, FittedDrawingMatchesAFullDecodeScaledDown)
         }
     }
 
-    // At its own size the picture is the full decode itself, and one loaded to be shown so is
-    // decoded whole at once. An absurd size gives nothing rather than 160 GB.
+    // At its own size the picture is the full decode itself, and one loaded to be shown so, centred,
+    // is decoded only in its middle, where it is on the screen. An absurd size gives nothing rather
+    // than 160 GB.
     EXPECT_LT(difference(picture->image(natural), full).first, 0.01);
-    EXPECT_EQ(load(path, PictureUse::OwnSize)->decodedSize(), natural);
+    const auto own = load(path, PictureUse::OwnSize);
+    const QSize seen = screen - QSize(4, 4);
+    const QRect middle(QPoint((natural.width() - seen.width()) / 2, (natural.height() - seen.height()) / 2), seen);
+    EXPECT_EQ(own->atHand().size(), own->partAtHand().size());
+    EXPECT_TRUE(own->partAtHand().contains(middle)) << own->partAtHand().x() << "," << own->partAtHand().y();
+    EXPECT_LT(own->atHand().width(), natural.width());
     EXPECT_TRUE(picture->image(QSize(200000, 200000)).isNull());
 }
 

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 namespace platform::qt {
@@ -31,8 +32,9 @@ FileStamp stampOf(const std::string& path);
 QSize coverSize(QSize natural, QSize bound);
 
 struct DecodedFile {
-    QImage image;   // at coverSize(natural, bound), in a format painted without conversion
+    QImage image;   // at coverSize(natural, bound), or the part, in a format painted without conversion
     QSize natural;  // after the EXIF orientation
+    QRect part;     // the part of the oriented picture the image holds pixel for pixel; empty: all of it
     FileStamp stamp;
     QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };

@@ -75,18 +75,42 @@ std::chrono::milliseconds decodeTimeBudget(QSize natural)
     return std::chrono::milliseconds(2000 + 50 * megapixels);
 }
 
+namespace {
+
+void refuseLyingHeader(const PictureHeader& header, const std::string& path)
+{
+    const std::int64_t claimed = std::int64_t{header.natural.width()} * header.natural.height();
+    if (claimed / kMaxPixelsPerByte > header.fileBytes)
+        throw Failure("picture claims more pixels than its file holds: " + path);
+}
+
+}  // namespace
+
 DecodePlan planDecode(const std::string& path, QSize bound)
 {
     const PictureHeader header = readHeader(path);
     // A header that tells no size is left to the decode, which refuses the file or finds its size.
     if (header.natural.isEmpty())
-        return {0, decodeTimeBudget({})};
+        return {0, decodeTimeBudget({}), {}};
     const QSize decoded = coverSize(header.natural, bound);
     refuseBeyondLimits(decoded, decoded, path);
-    const std::int64_t claimed = std::int64_t{header.natural.width()} * header.natural.height();
-    if (claimed / kMaxPixelsPerByte > header.fileBytes)
-        throw Failure("picture claims more pixels than its file holds: " + path);
-    return {pixelBytes(decoded), decodeTimeBudget(header.natural)};
+    refuseLyingHeader(header, path);
+    return {pixelBytes(decoded), decodeTimeBudget(header.natural), {}};
+}
+
+DecodePlan planPartDecode(const std::string& path, const PartOnScreen& partOf)
+{
+    const PictureHeader header = readHeader(path);
+    if (header.natural.isEmpty())
+        return {0, decodeTimeBudget({}), {}};
+    refuseLyingHeader(header, path);
+    // A window wholly off the screens still shows its picture's corner once it is moved: one pixel.
+    QRect part = partOf(header.natural).intersected(QRect(QPoint(), header.natural));
+    if (part.isEmpty())
+        part = QRect(0, 0, 1, 1);
+    refuseBeyondLimits(part.size(), part.size(), path);
+    // Decoding a part still reads every stored pixel before its last row.
+    return {pixelBytes(part.size()), decodeTimeBudget(header.natural), part};
 }
 
 }  // namespace platform::qt

@@ -3,9 +3,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include <QRect>
 #include <QSize>
 
 namespace platform::qt {
@@ -58,12 +60,23 @@ std::chrono::milliseconds decodeTimeBudget(QSize natural);
 struct DecodePlan {
     std::int64_t bytes = 0;  // held by the decode once done
     std::chrono::milliseconds time{};
+    // At its own size: the part of the picture, in its oriented pixels, that is decoded; empty when
+    // the decode covers the whole picture.
+    QRect part;
 };
+
+// For a picture shown at its own size: the part of it, in its oriented pixels, that will be on the
+// screen, from its natural size.
+using PartOnScreen = std::function<QRect(QSize natural)>;
 
 // From the file's header alone, before anything is decoded: what a decode of path covering bound
 // holds and may take. Throws Failure when the picture cannot be shown at that size (a side beyond a
 // window's, more pixels than the limit) or when its header claims far more pixels than its bytes
 // can code: a lie that would cost a decode of filler.
 DecodePlan planDecode(const std::string& path, QSize bound);
+
+// The same for a picture shown at its own size, of which only the part on the screen is decoded: the
+// limits are the part's, not the whole picture's. A header that tells no size plans the whole.
+DecodePlan planPartDecode(const std::string& path, const PartOnScreen& partOf);
 
 }  // namespace platform::qt

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "picture/decode/part_decoding.h"
 #include "platform/failure.h"
 #include "platform/qt/decoded_picture.h"
 
@@ -56,10 +57,13 @@ struct DecodeWorker::ScratchLoan {
 };
 
 struct DecodeWorker::Job {
-    Job(std::string file, QSize within, bool early) : path(std::move(file)), bound(within), ahead(early) {}
+    Job(std::string file, DecodeTarget covering, bool early)
+        : path(std::move(file)), target(std::move(covering)), ahead(early)
+    {
+    }
 
     const std::string path;
-    const QSize bound;
+    const DecodeTarget target;
     const bool ahead;
     std::atomic<bool> cancelled{false};
     // What a decode made ahead came to, served again while the file's stamp is the same.
@@ -86,10 +90,10 @@ DecodeWorker::~DecodeWorker()
         thread.join();
 }
 
-void DecodeWorker::request(const std::string& path, QSize bound)
+void DecodeWorker::request(const std::string& path, const DecodeTarget& target)
 {
     std::unique_lock lock(mutex_);
-    if (ahead_ && !ahead_->cancelled && ahead_->path == path && ahead_->bound == bound)
+    if (ahead_ && !ahead_->cancelled && ahead_->path == path && ahead_->target == target)
         return;
     std::shared_ptr<Job> dropped = std::exchange(ahead_, nullptr);
     if (dropped)
@@ -98,10 +102,10 @@ void DecodeWorker::request(const std::string& path, QSize bound)
     lock.unlock();
     dropped.reset();
     lock.lock();
-    ahead_ = queueLocked(path, bound, true);
+    ahead_ = queueLocked(path, target, true);
 }
 
-std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
+std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, const DecodeTarget& target,
                                                            const std::function<void()>& whileWaiting)
 {
     const Clock::time_point start = Clock::now();
@@ -109,7 +113,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     std::shared_ptr<Job> ahead = std::exchange(ahead_, nullptr);
     lock.unlock();
     std::optional<Outcome> earlier;
-    if (ahead && ahead->path == path && ahead->bound == bound)
+    if (ahead && ahead->path == path && ahead->target == target)
         earlier = wait(*ahead, start, whileWaiting);
     else if (ahead)
         ahead->cancelled = true;
@@ -120,7 +124,7 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     lock.lock();
     if (earlier && earlier->gaveWay)
         earlier.reset();
-    std::shared_ptr<Job> job = queueLocked(path, bound, false, std::move(earlier));
+    std::shared_ptr<Job> job = queueLocked(path, target, false, std::move(earlier));
     lock.unlock();
     Outcome outcome = wait(*job, start, whileWaiting);
     if (!outcome.picture)
@@ -128,10 +132,10 @@ std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& pa
     return std::move(outcome.picture);
 }
 
-std::shared_ptr<DecodeWorker::Job> DecodeWorker::queueLocked(const std::string& path, QSize bound, bool ahead,
-                                                             std::optional<Outcome> earlier)
+std::shared_ptr<DecodeWorker::Job> DecodeWorker::queueLocked(const std::string& path, const DecodeTarget& target,
+                                                             bool ahead, std::optional<Outcome> earlier)
 {
-    auto job = std::make_shared<Job>(path, bound, ahead);
+    auto job = std::make_shared<Job>(path, target, ahead);
     job->earlier = std::move(earlier);
     if (idle_ == 0 && threads_.size() < kMostThreads) {
         try {
@@ -174,7 +178,10 @@ DecodeWorker::Outcome DecodeWorker::run(Job& job)
             return std::move(*job.earlier);
         // Out of the budget before the new decode reads it.
         job.earlier.reset();
-        const DecodePlan plan = planner_(job.path, job.bound);
+        const std::optional<OnScreen>& onScreen = job.target.onScreen;
+        const DecodePlan plan =
+            onScreen ? planPartDecode(job.path, [&onScreen](QSize natural) { return onScreen->partOf(natural); })
+                     : planner_(job.path, job.target.bound);
         {
             const std::lock_guard lock(mutex_);
             job.budget = plan.time;
@@ -189,7 +196,9 @@ DecodeWorker::Outcome DecodeWorker::run(Job& job)
         if (!reserved)
             throw Failure("beyond the memory budget: " + job.path);
         ScratchLoan scratch(*this);
-        DecodedFile decoded = decoder_(job.path, job.bound, &job.cancelled, &scratch.image);
+        DecodedFile decoded = plan.part.isEmpty()
+                                  ? decoder_(job.path, job.target.bound, &job.cancelled, &scratch.image)
+                                  : decodeFileRegion(job.path, plan.part, &job.cancelled, &scratch.image);
         outcome.picture = std::make_shared<const DecodedPicture>(job.path, std::move(decoded), std::move(*reserved));
         outcome.stamp = outcome.picture->stamp();
     } catch (const std::exception& failure) {

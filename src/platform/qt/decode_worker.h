@@ -18,6 +18,7 @@
 
 #include "picture/decode/picture_decoding.h"
 #include "picture/loading/decode_budget.h"
+#include "platform/qt/on_screen.h"
 
 namespace platform::qt {
 
@@ -40,14 +41,14 @@ public:
     DecodeWorker(const DecodeWorker&) = delete;
     DecodeWorker& operator=(const DecodeWorker&) = delete;
 
-    // Starts decoding path ahead, to cover the picture fitted into bound, unless exactly that is
-    // already asked for; whatever else was asked for ahead is cancelled.
-    void request(const std::string& path, QSize bound);
-    // The decode of path for bound: the one made ahead if it is exactly that and the file has not
+    // Starts decoding path ahead, to cover target, unless exactly that is already asked for; whatever
+    // else was asked for ahead is cancelled.
+    void request(const std::string& path, const DecodeTarget& target);
+    // The decode of path for target: the one made ahead if it is exactly that and the file has not
     // changed since, waiting while it is under way, or else a new one; whileWaiting is called about
     // once a frame meanwhile. Throws Failure as decodeFile and planDecode do, when the decode outruns
     // its time, and when it does not fit the memory budget beside what is held.
-    std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
+    std::shared_ptr<const DecodedPicture> decode(const std::string& path, const DecodeTarget& target,
                                                  const std::function<void()>& whileWaiting = {});
 
 private:
@@ -63,7 +64,7 @@ private:
 
     struct ScratchLoan;
 
-    std::shared_ptr<Job> queueLocked(const std::string& path, QSize bound, bool ahead,
+    std::shared_ptr<Job> queueLocked(const std::string& path, const DecodeTarget& target, bool ahead,
                                      std::optional<Outcome> earlier = {});
     Outcome wait(Job& job, Clock::time_point start, const std::function<void()>& whileWaiting);
     Outcome run(Job& job);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "picture/decode/part_decoding.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/pixels.h"
 
@@ -16,6 +17,7 @@ DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded, BudgetChar
       stamp_(decoded.stamp),
       displayProfile_(std::move(decoded.displayProfile)),
       decoded_(std::move(decoded.image)),
+      part_(decoded.part.isEmpty() ? QRect(QPoint(), natural_) : decoded.part),
       decodedCharge_(std::move(reserved))
 {
     decodedCharge_.settle(decoded_.sizeInBytes(), path_);
@@ -33,14 +35,16 @@ Twips DecodedPicture::height() const
 
 QImage DecodedPicture::image(QSize size) const
 {
-    const bool covered = size.width() <= decoded_.width() && size.height() <= decoded_.height();
+    const bool covered = part_.size() == natural_ && size.width() <= decoded_.width() &&
+                         size.height() <= decoded_.height();
     return resampled(covered ? decoded_ : fullImage(), size);
 }
 
 bool DecodedPicture::draw(QPainter& painter, const QRect& target) const
 {
     // Filtered straight from the decode: no copy of the picture at the painted size on the way.
-    const bool covered = target.width() <= decoded_.width() && target.height() <= decoded_.height();
+    const bool covered = part_.size() == natural_ && target.width() <= decoded_.width() &&
+                         target.height() <= decoded_.height();
     if (covered && bilinearSuffices(decoded_.size(), target.size())) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, decoded_);
@@ -49,11 +53,13 @@ bool DecodedPicture::draw(QPainter& painter, const QRect& target) const
     return QtPicture::draw(painter, target);
 }
 
-QImage DecodedPicture::decodeWhole(const std::atomic<bool>* cancelled) const
+QImage DecodedPicture::decodePart(QRect part, const std::atomic<bool>* cancelled) const
 {
     try {
-        DecodedFile file = decodeFile(path_, QSize(), cancelled);
-        if (file.stamp == stamp_ && file.displayProfile == displayProfile_ && file.image.size() == natural_)
+        DecodedFile file = part == QRect(QPoint(), natural_) ? decodeFile(path_, QSize(), cancelled)
+                                                              : decodeFileRegion(path_, part, cancelled);
+        if (file.stamp == stamp_ && file.displayProfile == displayProfile_ && file.natural == natural_ &&
+            file.image.size() == part.size())
             return std::move(file.image);
         passOver("whole picture", "changed since it was loaded: " + path_);
     } catch (const std::exception& failure) {
@@ -64,12 +70,12 @@ QImage DecodedPicture::decodeWhole(const std::atomic<bool>* cancelled) const
 
 const QImage& DecodedPicture::fullImage() const
 {
-    if (decoded_.size() == natural_ || decoded_.isNull())
+    if ((decoded_.size() == natural_ && part_.size() == natural_) || decoded_.isNull())
         return decoded_;
     if (full_.isNull()) {
         std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(pixelBytes(natural_));
         if (reserved)
-            full_ = decodeWhole(nullptr);
+            full_ = decodePart(QRect(QPoint(), natural_), nullptr);
         else
             passOver("whole picture", "beyond the memory budget: " + path_);
         // Beyond the budget, or a file changed or gone since it was loaded, leaves the loaded decode,

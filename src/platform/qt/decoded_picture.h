@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include "picture/decode/picture_decoding.h"
@@ -33,12 +34,13 @@ public:
     QSize decodedSize() const { return decoded_.size(); }
     const QByteArray& displayProfile() const { return displayProfile_; }
 
-    // The pixels held, whole or not.
+    // The pixels held, and the part of the picture they cover, in its oriented pixels: the whole
+    // picture (at its own size, or smaller for a fitted one), or the part of it on the screen.
     QImage atHand() const { return full_.isNull() ? decoded_ : full_; }
-    bool wholeAtHand() const { return atHand().size() == natural_; }
-    // The whole picture decoded again from the same version of the file; null when the file has
-    // changed or gone, or the decode fails or is cancelled.
-    QImage decodeWhole(const std::atomic<bool>* cancelled) const;
+    QRect partAtHand() const { return full_.isNull() ? part_ : QRect(QPoint(), natural_); }
+    // The part of the picture decoded again from the same version of the file, pixel for pixel;
+    // null when the file has changed or gone, or the decode fails or is cancelled.
+    QImage decodePart(QRect part, const std::atomic<bool>* cancelled) const;
 
 private:
     const QImage& fullImage() const;
@@ -48,6 +50,7 @@ private:
     const FileStamp stamp_;
     const QByteArray displayProfile_;
     const QImage decoded_;
+    const QRect part_;
     BudgetCharge decodedCharge_;
     // Decoded from the file the first time a size beyond the loaded decode is asked for.
     mutable QImage full_;

@@ -24,9 +24,9 @@
 
 namespace platform::qt {
 
-// The whole of a picture loaded smaller, decoded on a thread of its own while the box draws what it
+// A part of the picture at its own size, decoded on a thread of the pool while the box draws what it
 // has. The box it is for is cleared under the lock when it changes picture or goes.
-struct WholeDecode {
+struct PartDecode {
     std::mutex mutex;
     PictureSurface* receiver = nullptr;
     std::atomic<bool> cancelled{false};
@@ -40,11 +40,11 @@ public:
         setFocusPolicy(Qt::StrongFocus);
     }
 
-    ~PictureSurface() override { forgetWhole(); }
+    ~PictureSurface() override { forgetPart(); }
 
     void setPicture(std::shared_ptr<const QtPicture> picture)
     {
-        forgetWhole();
+        forgetPart();
         picture_ = std::move(picture);
         update();
     }
@@ -54,63 +54,82 @@ protected:
     {
         if (!picture_)
             return;
+        const auto decoded = std::dynamic_pointer_cast<const DecodedPicture>(picture_);
+        if (!decoded && part_.isNull()) {
+            part_ = picture_->image(picture_->pixelSize());
+            partRect_ = QRect(QPoint(), picture_->pixelSize());
+        }
+        const qreal ratio = devicePixelRatioF();
         // One device pixel for each of the picture's. Setting the image's own ratio instead would
         // copy the picture, whose pixels it shares with the loaded decode.
-        QPainter(this).drawImage(QRectF(QPointF(), QSizeF(picture_->pixelSize()) / devicePixelRatioF()), shown());
+        const auto draw = [this, ratio](QPainter& painter, const QImage& image, QRect part) {
+            painter.drawImage(QRectF(QPointF(part.topLeft()) / ratio, QSizeF(part.size()) / ratio), image);
+        };
+        QPainter painter(this);
+        if (decoded)
+            draw(painter, decoded->atHand(), decoded->partAtHand());
+        if (!part_.isNull())
+            draw(painter, part_, partRect_);
+        if (decoded)
+            askForSeenPart(decoded, ratio);
     }
 
 private:
-    // The whole picture once at hand; until then the decode at hand, stretched. A picture loaded to
-    // be fitted is decoded whole only if this box paints it: during a fitted show the box stays
-    // hidden, and only a pause or a stop brings it back.
-    QImage shown()
+    // What the box shows on the screen, pixel for pixel: the picture's own decode may be smaller
+    // (fitted) or of another part (the window has moved since, to bring the panel back), and a
+    // picture is never decoded whole on this thread.
+    void askForSeenPart(const std::shared_ptr<const DecodedPicture>& picture, qreal ratio)
     {
-        if (!whole_.isNull())
-            return whole_;
-        const auto decoded = std::dynamic_pointer_cast<const DecodedPicture>(picture_);
-        if (!decoded) {
-            whole_ = picture_->image(picture_->pixelSize());
-            return whole_;
-        }
-        if (!decoded->wholeAtHand() && !wholeAsked_)
-            decodeWhole(decoded);
-        return decoded->atHand();
+        const QRect seen = visibleRegion().boundingRect();
+        const QRect device = QRect(QPoint(static_cast<int>(std::floor(seen.left() * ratio)),
+                                          static_cast<int>(std::floor(seen.top() * ratio))),
+                                   QPoint(static_cast<int>(std::ceil((seen.right() + 1) * ratio)) - 1,
+                                          static_cast<int>(std::ceil((seen.bottom() + 1) * ratio)) - 1))
+                                 .intersected(QRect(QPoint(), picture->pixelSize()));
+        const auto covers = [&device](const QImage& image, QRect part) {
+            return image.size() == part.size() && part.contains(device);
+        };
+        if (device.isEmpty() || covers(picture->atHand(), picture->partAtHand()) || covers(part_, partRect_) ||
+            asked_.contains(device))
+            return;
+        decodePart(picture, device);
     }
 
-    // Within the budget only, reserved before the decode starts; beyond it the box keeps drawing the
-    // decode at hand.
-    void decodeWhole(const std::shared_ptr<const DecodedPicture>& picture)
+    // Within the budget only, reserved before the decode starts; beyond it the box keeps drawing what
+    // it has.
+    void decodePart(const std::shared_ptr<const DecodedPicture>& picture, QRect part)
     {
-        wholeAsked_ = true;
-        const std::int64_t bytes = pixelBytes(picture->pixelSize());
-        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(bytes);
+        forgetPart();
+        asked_ = part;
+        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(pixelBytes(part.size()));
         if (!reserved)
             return;
         auto charge = std::make_shared<BudgetCharge>(std::move(*reserved));
-        auto pending = std::make_shared<WholeDecode>();
+        auto pending = std::make_shared<PartDecode>();
         pending->receiver = this;
         pending_ = pending;
         // The application waits for its pool's threads as it ends, after the boxes have cancelled theirs.
-        QThreadPool::globalInstance()->start([pending, picture, charge] {
-            const QImage whole = picture->decodeWhole(&pending->cancelled);
+        QThreadPool::globalInstance()->start([pending, picture, part, charge] {
+            const QImage image = picture->decodePart(part, &pending->cancelled);
             const std::lock_guard lock(pending->mutex);
             PictureSurface* receiver = pending->receiver;
-            if (!receiver || whole.isNull())
+            if (!receiver || image.isNull())
                 return;
             QMetaObject::invokeMethod(
                 receiver,
-                [receiver, pending, whole, charge] {
+                [receiver, pending, image, part, charge] {
                     if (receiver->pending_ != pending)
                         return;
-                    receiver->whole_ = whole;
-                    receiver->wholeCharge_ = std::move(*charge);
+                    receiver->part_ = image;
+                    receiver->partRect_ = part;
+                    receiver->partCharge_ = std::move(*charge);
                     receiver->update();
                 },
                 Qt::QueuedConnection);
         });
     }
 
-    void forgetWhole()
+    void forgetPart()
     {
         if (pending_) {
             const std::lock_guard lock(pending_->mutex);
@@ -118,16 +137,19 @@ private:
             pending_->cancelled = true;
         }
         pending_.reset();
-        wholeAsked_ = false;
-        whole_ = QImage();
-        wholeCharge_ = BudgetCharge();
+        asked_ = QRect();
+        part_ = QImage();
+        partRect_ = QRect();
+        partCharge_ = BudgetCharge();
     }
 
     std::shared_ptr<const QtPicture> picture_;
-    QImage whole_;
-    BudgetCharge wholeCharge_;
-    bool wholeAsked_ = false;
-    std::shared_ptr<WholeDecode> pending_;
+    // The part decoded for the box, drawn over the picture's own decode.
+    QImage part_;
+    QRect partRect_;
+    BudgetCharge partCharge_;
+    QRect asked_;
+    std::shared_ptr<PartDecode> pending_;
 };
 
 QtPictureBox::QtPictureBox(const ControlDesign& design, QWidget* parent)

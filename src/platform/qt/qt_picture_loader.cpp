@@ -22,7 +22,8 @@ namespace platform::qt {
 namespace {
 
 // The size a decode must cover: in device pixels, as a fitted picture is painted; an empty size,
-// for a picture shown at its own size or without a screen, asks for the whole picture.
+// for a picture shown at its own size or without a screen, asks for the whole picture, or for the
+// part on the screens.
 QSize boundFor(PictureUse use)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -40,17 +41,17 @@ QtPictureLoader::QtPictureLoader()
 
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
-    const QSize bound = boundFor(use);
+    const DecodeTarget target(boundFor(use), onScreenFor(use));
     // The windows stay painted while the decode runs, the picture shown until now among them; nothing
     // else of the program runs meanwhile.
     const HandlerWait waiting;
     const auto paint = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     // A decode made ahead is of the screen as it was then; if it has changed since, the picture is
     // decoded again. The worker itself decodes again a file changed since.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, paint);
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, target, paint);
     if (picture->displayProfile() != displayProfile()) {
         picture.reset();
-        picture = worker_.decode(path, bound, paint);
+        picture = worker_.decode(path, target, paint);
     }
     return picture;
 }
@@ -62,7 +63,7 @@ void QtPictureLoader::prefetch(const std::string& path, PictureUse use)
         return;
     // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {
-        worker_.request(path, boundFor(use));
+        worker_.request(path, DecodeTarget(boundFor(use), onScreenFor(use)));
     } catch (const std::exception& failure) {
         passOver("decoding ahead", failure.what());
     }
