@@ -39,7 +39,8 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     const QRect part = storedPart(decoded.natural, orientation, seenPart);
     refuseBeyondLimits(part.size(), seenPart.size(), path);
     refuseCoefficientMemory(s.info, path);
-    s.deadline = start + decodeTimeBudget(part.size());
+    // A progressive file's every scan is read whole before the first row comes out.
+    s.deadline = start + decodeTimeBudget(s.info.progressive_mode ? stored : part.size());
     const bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
     prepareJpegOutput(s, 8, cmyk ? JCS_CMYK : kPaintedSpace, path);
     const QByteArray profile = readJpegProfile(s);
@@ -51,7 +52,7 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     QImage band = uninitialisedImage(QSize(columns.width, part.height()));
     if (band.isNull())
         throw Failure("out of memory for " + path);
-    // The columns left of the part only fill the blocks out: they are decoded, never converted.
+    // The columns beside the part are decoded only to be cut off: they are not converted.
     const qsizetype skipped = qsizetype{part.left() - columns.left} * 4;
     const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
     DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
