@@ -9,10 +9,12 @@
 #include <system_error>
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include "picture/decode/picture_decoding.h"
 #include "picture/decode/picture_limits.h"
+#include "picture/decode/region_decoding.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
@@ -65,6 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         picture->image(QSize(7, 5));
         // Without a screen the loader decodes whole: a reduced decode, as fitting asks for, too.
         platform::qt::decodeFile(path, QSize(7, 5));
+    } catch (const platform::Failure&) {
+    }
+    try {
+        // A part of it alone, as at its own size, near its top left corner where the input's middle
+        // bytes say: its last bytes are often the same end marker.
+        const auto byte = [&](std::size_t at) { return size > at ? int{data[size / 2 + at]} : 0; };
+        const QRect seen(byte(0) % 48 - 8, byte(1) % 48 - 8, 1 + byte(2), 1 + byte(3));
+        const platform::qt::DecodedFile part = platform::qt::decodeFileRegion(path, seen);
+        if (part.image.size() != (seen & QRect(QPoint(0, 0), part.natural)).size())
+            std::abort();
     } catch (const platform::Failure&) {
     }
     std::filesystem::remove(path);

@@ -19,6 +19,7 @@ struct Coding {
     bool arithmetic = false;
     int restartRows = 0;
     QByteArray profile = {};  // written as APP2 segments when not empty
+    bool fullChroma = false;  // colours at every pixel rather than one for each 2 x 2
 };
 
 // CMYK is written as Adobe's inverted inks with no black (red, green and blue, then 255), which read
@@ -41,6 +42,8 @@ inline QByteArray encoded(const QImage& picture, Coding coding, int quality = 90
     info.in_color_space = grey ? JCS_GRAYSCALE : inks ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_colorspace(&info, coding.space);
+    if (coding.fullChroma)
+        info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
     jpeg_set_quality(&info, quality, TRUE);
     if (coding.progressive)
         jpeg_simple_progression(&info);

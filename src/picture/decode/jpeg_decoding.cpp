@@ -4,6 +4,7 @@
 #include "picture/colour/colour_profiles.h"
 #include "picture/colour/conversion_alongside.h"
 #include "picture/decode/exif_orientation.h"
+#include "picture/decode/jpeg_header.h"
 #include "picture/decode/jpeg_session.h"
 #include "picture/decode/picture_limits.h"
 #include "picture/decode/picture_memory.h"
@@ -16,37 +17,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// QImage::Format_RGB32's 0xffRRGGBB words, byte by byte in memory.
-constexpr J_COLOR_SPACE kPaintedSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
-
 std::int64_t scaledSide(int side, int eighths)
 {
     return (std::int64_t{side} * eighths + 7) / 8;
-}
-
-// A progressive file, or one whose colours come in separate scans, holds all its coefficients at
-// once: two bytes each for every pixel of each component.
-void refuseCoefficientMemory(const jpeg_decompress_struct& info, const std::string& path)
-{
-    if (!info.progressive_mode && info.comps_in_scan >= info.num_components)
-        return;
-    std::int64_t bytes = 0;
-    for (int c = 0; c < info.num_components; ++c) {
-        const jpeg_component_info& component = info.comp_info[c];
-        bytes += std::int64_t{component.width_in_blocks + component.h_samp_factor} *
-                 (component.height_in_blocks + component.v_samp_factor) * DCTSIZE2 * 2;
-    }
-    if (bytes > kPictureMemoryLimitBytes)
-        throw Failure("picture too large: " + path);
-}
-
-int orientationOf(const jpeg_decompress_struct& info)
-{
-    for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
-        if (marker->marker == JPEG_APP0 + 1 && marker->data_length > 6 && marker->data[0] == 'E')
-            return exifOrientation(marker->data, marker->data_length);
-    }
-    return 1;
 }
 
 // What a decode only passed on to a smaller size goes into: the scratch's memory when there is one,

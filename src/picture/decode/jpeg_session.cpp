@@ -14,6 +14,8 @@ namespace platform::qt {
 namespace {
 
 constexpr int kRowsPerRead = 16;
+// Whole rows of blocks, however tall, so that skipping decodes none of their pixels.
+constexpr JDIMENSION kRowsPerSkip = 1024;
 
 JpegSession& sessionOf(j_common_ptr info)
 {
@@ -133,25 +135,62 @@ void cmykToRgb(unsigned char* row, JDIMENSION width)
     }
 }
 
-bool readRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const RowsRead& rowsRead)
+// Decodes the rows from the current one up to end, into bits from row top on.
+void readRowsUntil(JpegSession& session, JDIMENSION end, unsigned char* bits, std::ptrdiff_t bytesPerLine,
+                   JDIMENSION top, const RowsRead& rowsRead)
 {
-    if (setjmp(session.jump))
-        return false;
-    jpeg_start_decompress(&session.info);
     jpeg_decompress_struct& info = session.info;
-    while (info.output_scanline < info.output_height) {
+    if (end > info.output_height)
+        giveUp(session, "rows beyond the picture");
+    while (info.output_scanline < end) {
         JSAMPROW rows[kRowsPerRead];
         const JDIMENSION first = info.output_scanline;
-        const JDIMENSION wanted = std::min<JDIMENSION>(kRowsPerRead, info.output_height - first);
+        const JDIMENSION wanted = std::min<JDIMENSION>(kRowsPerRead, end - first);
         for (JDIMENSION i = 0; i < wanted; ++i)
-            rows[i] = bits + (first + i) * bytesPerLine;
+            rows[i] = bits + (first - top + i) * bytesPerLine;
         const JDIMENSION read = jpeg_read_scanlines(&info, rows, wanted);
         if (read == 0)
             giveUp(session, "no rows");
         for (JDIMENSION i = 0; i < read && info.out_color_space == JCS_CMYK; ++i)
             cmykToRgb(rows[i], info.output_width);
-        rowsRead(static_cast<int>(info.output_scanline));
+        rowsRead(static_cast<int>(info.output_scanline - top));
     }
+}
+
+bool readRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const RowsRead& rowsRead)
+{
+    if (setjmp(session.jump))
+        return false;
+    jpeg_start_decompress(&session.info);
+    readRowsUntil(session, session.info.output_height, bits, bytesPerLine, 0, rowsRead);
+    return true;
+}
+
+bool startColumns(JpegSession& session, JDIMENSION* left, JDIMENSION* width)
+{
+    if (setjmp(session.jump))
+        return false;
+    jpeg_start_decompress(&session.info);
+    if (*left + *width > session.info.output_width)
+        giveUp(session, "columns beyond the picture");
+    jpeg_crop_scanline(&session.info, left, width);
+    return true;
+}
+
+bool readBand(JpegSession& session, JDIMENSION top, JDIMENSION height, unsigned char* bits, std::ptrdiff_t bytesPerLine,
+              const RowsRead& rowsRead)
+{
+    if (setjmp(session.jump))
+        return false;
+    jpeg_decompress_struct& info = session.info;
+    // Skipped a stretch at a time, so that a long skip still stops when told to.
+    while (info.output_scanline < top) {
+        if (jpeg_skip_scanlines(&info, std::min<JDIMENSION>(kRowsPerSkip, top - info.output_scanline)) == 0)
+            giveUp(session, "no rows");
+        onProgress(reinterpret_cast<j_common_ptr>(&info));
+    }
+    readRowsUntil(session, top + height, bits, bytesPerLine, top, rowsRead);
+    jpeg_abort_decompress(&info);
     return true;
 }
 
@@ -215,6 +254,22 @@ void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t byte
                   const RowsRead& rowsRead)
 {
     if (!readRows(session, bits, bytesPerLine, rowsRead))
+        fail(session, path);
+}
+
+JpegColumns startJpegColumns(JpegSession& session, int left, int width, const std::string& path)
+{
+    JDIMENSION x = static_cast<JDIMENSION>(left), columns = static_cast<JDIMENSION>(width);
+    if (left < 0 || width <= 0 || !startColumns(session, &x, &columns))
+        fail(session, path);
+    return {static_cast<int>(x), static_cast<int>(columns)};
+}
+
+void readJpegBand(JpegSession& session, int top, int height, unsigned char* bits, std::ptrdiff_t bytesPerLine,
+                  const std::string& path, const RowsRead& rowsRead)
+{
+    if (top < 0 || height <= 0 ||
+        !readBand(session, static_cast<JDIMENSION>(top), static_cast<JDIMENSION>(height), bits, bytesPerLine, rowsRead))
         fail(session, path);
 }
 

@@ -59,4 +59,17 @@ using RowsRead = std::function<void(int rows)>;
 void readJpegRows(JpegSession& session, unsigned char* bits, std::ptrdiff_t bytesPerLine, const std::string& path,
                   const RowsRead& rowsRead);
 
+// In place of readJpegRows, for a band of the output only: starts the decode cropped to cover the
+// columns from left, width wide, and returns the columns it decodes, from the edge of a block at or
+// before left.
+struct JpegColumns {
+    int left = 0;
+    int width = 0;
+};
+JpegColumns startJpegColumns(JpegSession& session, int left, int width, const std::string& path);
+// Then decodes height rows from row top, as readJpegRows does, into rows of the columns returned, and
+// stops there without reading the rest of the file.
+void readJpegBand(JpegSession& session, int top, int height, unsigned char* bits, std::ptrdiff_t bytesPerLine,
+                  const std::string& path, const RowsRead& rowsRead);
+
 }  // namespace platform::qt

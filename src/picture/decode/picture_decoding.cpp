@@ -50,23 +50,6 @@ FileStamp stampFrom(const struct stat& status)
             static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
 }
 
-// Opens a regular file only: a FIFO or a device would block or never end, so anything else is
-// refused before it is opened, and checked again once open in case it was swapped meanwhile.
-FileStamp openRegularFile(const std::string& path, QFile& file)
-{
-    stampOf(path);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure("cannot open " + path);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw Failure("cannot open " + path);
-    }
-    return stampFrom(status);
-}
-
 // Qt's PNG reader allocates what a chunk's length field claims before it reads the chunk, so a few
 // hundred bytes claiming a 2 GB text chunk would cost 2 GB and seconds. A chunk longer than the
 // whole file is a lie: such a file is refused before the reader sees it. So is one of more chunks
@@ -183,6 +166,23 @@ void refuseBeyondLimits(QSize decoded, QSize drawn, const std::string& path)
     if (std::int64_t{decoded.width()} * decoded.height() > kMaxPicturePixels || drawn.width() > kMaxWindowSide ||
         drawn.height() > kMaxWindowSide)
         throw Failure("picture too large: " + path);
+}
+
+// A FIFO or a device would block or never end, so anything else is refused before it is opened,
+// and checked again once open in case it was swapped meanwhile.
+FileStamp openRegularFile(const std::string& path, QFile& file)
+{
+    stampOf(path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure("cannot open " + path);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Failure("cannot open " + path);
+    }
+    return stampFrom(status);
 }
 
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled, QImage* scratch)

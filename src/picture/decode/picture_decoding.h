@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QSize>
 
+class QFile;
+
 namespace platform::qt {
 
 // One version of one file: a file replaced or rewritten since differs in at least one field.
@@ -26,6 +28,9 @@ struct FileStamp {
 
 // The stamp of the regular file at path, following links; throws Failure for anything else.
 FileStamp stampOf(const std::string& path);
+
+// Opens file on the regular file at path and returns its stamp; throws Failure for anything else.
+FileStamp openRegularFile(const std::string& path, QFile& file);
 
 // The smallest size that covers the picture shrunk to fit into bound, keeping its proportions; the
 // natural size itself when it fits or when bound is empty.
