@@ -1,6 +1,7 @@
 // Decoding a part of an uncompressed BMP file alone: only the rows and columns that hold it.
 #include "picture/decode/bmp_region.h"
 
+#include <chrono>
 #include <cstdint>
 #include <limits>
 
@@ -10,6 +11,7 @@
 #include "picture/colour/colour_profiles.h"
 #include "picture/decode/embedded_profiles.h"
 #include "picture/decode/picture_region.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 
 namespace platform::qt {
@@ -68,6 +70,7 @@ std::optional<Layout> layoutOf(QIODevice& device, const std::string& path)
 std::optional<DecodedFile> decodeBmpRegion(QIODevice& device, const std::string& path, QRect seen,
                                            const std::atomic<bool>* cancelled)
 {
+    const auto start = std::chrono::steady_clock::now();
     const std::optional<Layout> layout = layoutOf(device, path);
     if (!layout)
         return std::nullopt;
@@ -92,7 +95,8 @@ std::optional<DecodedFile> decodeBmpRegion(QIODevice& device, const std::string&
         for (int x = 0; x < part.width(); ++x, pixel += layout->bytesPerPixel)
             out[x] = qRgb(pixel[2], pixel[1], pixel[0]);
     }
-    decoded.displayProfile = toDisplayColours(image, embeddedProfile(device, image));
+    decoded.displayProfile =
+        toDisplayColours(image, embeddedProfile(device, image), start + decodeTimeBudget(part.size()));
     decoded.image = std::move(image);
     return decoded;
 }

@@ -39,8 +39,9 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     const QRect part = storedPart(decoded.natural, orientation, seenPart);
     refuseBeyondLimits(part.size(), seenPart.size(), path);
     refuseCoefficientMemory(s.info, path);
-    // A progressive file's every scan is read whole before the first row comes out.
-    s.deadline = start + decodeTimeBudget(s.info.progressive_mode ? stored : part.size());
+    // Rows above the part are still read, and a progressive file's every scan before the first row
+    // comes out: the budget is the whole picture's.
+    s.deadline = start + decodeTimeBudget(stored);
     const bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
     prepareJpegOutput(s, 8, cmyk ? JCS_CMYK : kPaintedSpace, path);
     const QByteArray profile = readJpegProfile(s);
@@ -55,14 +56,14 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     // The columns beside the part are decoded only to be cut off: they are not converted.
     const qsizetype skipped = qsizetype{part.left() - columns.left} * 4;
     const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
-    DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
+    DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile, s.deadline);
     ConversionAlongside conversion(colours.transform, band.constBits() + skipped, band.bytesPerLine(),
-                                   band.bits() + skipped, band.bytesPerLine(), part.width(), part.height());
+                                   band.bits() + skipped, band.bytesPerLine(), part.width(), part.height(), cancelled);
     readJpegBand(s, part.top(), part.height(), band.bits(), band.bytesPerLine(), path,
                  [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
     QImage image = band.copy(part.left() - columns.left, 0, part.width(), part.height());
-    decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
+    decoded.displayProfile = grey ? toDisplayColours(image, profile, s.deadline, true) : std::move(colours.destination);
     decoded.image = oriented(std::move(image), orientation);
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

@@ -29,8 +29,8 @@ DecodedFile decodeFileRegion(const std::string& path, QRect seen, const std::ato
         decoded = decodeFile(path, {}, cancelled);
         decoded->image = decoded->image.copy(partWithin(decoded->natural, seen, path));
     }
-    if (cancelled && cancelled->load())
-        throw Failure("cancelled: " + path);
+    stopIfCancelled(cancelled, path);
+    decoded->part = partWithin(decoded->natural, seen, path);
     return std::move(*decoded);
 }
 

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <utility>
 
-#include "picture/decode/part_decoding.h"
+#include "picture/decode/region_decoding.h"
 #include "platform/failure.h"
 #include "platform/qt/decoded_picture.h"
 
@@ -198,7 +198,7 @@ DecodeWorker::Outcome DecodeWorker::run(Job& job)
         ScratchLoan scratch(*this);
         DecodedFile decoded = plan.part.isEmpty()
                                   ? decoder_(job.path, job.target.bound, &job.cancelled, &scratch.image)
-                                  : decodeFileRegion(job.path, plan.part, &job.cancelled, &scratch.image);
+                                  : decodeFileRegion(job.path, plan.part, &job.cancelled);
         outcome.picture = std::make_shared<const DecodedPicture>(job.path, std::move(decoded), std::move(*reserved));
         outcome.stamp = outcome.picture->stamp();
     } catch (const std::exception& failure) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "picture/decode/part_decoding.h"
+#include "picture/decode/region_decoding.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/pixels.h"
 
