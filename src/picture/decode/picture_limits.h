@@ -11,6 +11,9 @@ inline constexpr std::int64_t kPictureMemoryLimitBytes = std::int64_t{kPictureMe
 inline constexpr std::int64_t kMaxPicturePixels = kPictureMemoryLimitBytes / 4;
 // X11 keeps coordinates and sizes in 16 bits; anything beyond is a runaway value, not a layout.
 inline constexpr int kMaxWindowSide = 32767;
+// A window is made only where it is on the screens, so the program may place one larger than that:
+// as large as the largest JPEG shown at its own size, whose window is a pixel larger still.
+inline constexpr int kMaxPlacedSide = 65536;
 // A decode only passed on to a smaller size reuses the decoder's scratch buffer up to this size; a
 // larger one is rare enough to be freed at once rather than held.
 inline constexpr std::int64_t kScratchLimitBytes = std::int64_t{64} * 1024 * 1024;

@@ -13,7 +13,7 @@ namespace platform::qt {
 
 inline int checkedPixels(Twips twips)
 {
-    if (!std::isfinite(twips) || std::fabs(twips / kTwipsPerPixel) > kMaxWindowSide)
+    if (!std::isfinite(twips) || std::fabs(twips / kTwipsPerPixel) > kMaxPlacedSide)
         throw Failure("position or size out of range");
     return toPixels(twips);
 }

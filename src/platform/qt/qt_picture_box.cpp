@@ -184,12 +184,9 @@ void QtPictureBox::setPicture(PicturePtr picture)
             throw Failure("picture cannot be drawn");
         // One device pixel for each of the picture's, however dense the screen. At a fractional
         // ratio the widget is a part of a pixel larger; the size in twips stays the picture's own.
-        // A picture wider or taller than a window can be is fitted, never shown whole: the box
-        // keeps to a window's side while its size in twips stays the picture's.
+        // The box is as large as its picture, however large: only the part on the screen is drawn.
         const qreal ratio = surface().devicePixelRatioF();
-        const auto side = [ratio](int pixels) {
-            return std::min(kMaxWindowSide, static_cast<int>(std::ceil(pixels / ratio)));
-        };
+        const auto side = [ratio](int pixels) { return static_cast<int>(std::ceil(pixels / ratio)); };
         surface().resize(side(size.width()), side(size.height()));
         width_ = deviceTwips(size.width(), ratio);
         height_ = deviceTwips(size.height(), ratio);

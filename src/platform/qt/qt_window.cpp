@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QRegion>
-#include <QScreen>
 #include <QScopeGuard>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -96,8 +96,7 @@ private:
 
 QtWindow::QtWindow(WindowDesign design, CloseRequest onCloseRequest)
     : design_(std::move(design)), onCloseRequest_(std::move(onCloseRequest))
-{
-}
+{}
 
 QtWindow::~QtWindow()
 {
@@ -153,10 +152,15 @@ void QtWindow::place(const QRect& geometry, bool moved)
     WindowSurface& s = surface();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect onScreens = screen ? geometry.intersected(screen->virtualGeometry()) : geometry;
-    // A window wholly off the screens stays as it is given: there is no part of it to keep to.
-    clipped_ = !onScreens.isEmpty() && onScreens != geometry;
+    // A window wholly off the screens stays as it is given, as far as the window system takes it:
+    // there is no part of it to keep to.
+    const auto bounded = [](int value) { return std::clamp(value, -kMaxWindowSide, kMaxWindowSide); };
+    const QRect real = !onScreens.isEmpty() ? onScreens
+                                            : QRect(bounded(geometry.x()), bounded(geometry.y()),
+                                                    std::min(geometry.width(), kMaxWindowSide),
+                                                    std::min(geometry.height(), kMaxWindowSide));
+    clipped_ = real != geometry;
     placed_ = geometry;
-    const QRect real = clipped_ ? onScreens : geometry;
     s.setOffset(real.topLeft() - geometry.topLeft());
     // Only a window moved by the program is marked so: the window manager places the others.
     if (moved || real.topLeft() != s.geometry().topLeft())
