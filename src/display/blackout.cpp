@@ -1,5 +1,5 @@
-// "Blackout Screen" loads a disabled, screen-sized black window behind the panel; clearing the box
-// unloads it, so the next check measures the screen anew.
+// "Blackout Screen" loads a disabled black window over the whole monitor, panels included, behind the
+// program's windows; clearing the box unloads it, so the next check measures the monitor anew.
 #include "display/blackout.h"
 
 #include "form/form1.h"
@@ -19,10 +19,11 @@ namespace form3 {
 
 void Form_Load(Form1& f)
 {
-    f.Form3.setTop(0);
-    f.Form3.setLeft(0);
-    f.Form3.setWidth(f.Screen.width());
-    f.Form3.setHeight(f.Screen.height());
+    const platform::Area monitor = f.Screen.monitor();
+    f.Form3.setTop(monitor.top);
+    f.Form3.setLeft(monitor.left);
+    f.Form3.setWidth(monitor.width);
+    f.Form3.setHeight(monitor.height);
 }
 
 }  // namespace form3

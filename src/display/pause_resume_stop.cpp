@@ -39,11 +39,12 @@ void ensurePanelSize(Form1& f)
 // back onto it.
 void keepPanelOnScreen(Form1& f)
 {
-    const auto onScreen = [](float at, float screen, float panel) {
-        return std::clamp(at, 0.0f, std::max(0.0f, screen - panel));
+    const auto onScreen = [](float at, float start, float size, float panel) {
+        return std::clamp(at, start, std::max(start, start + size - panel));
     };
-    const float left = onScreen(f.Me.left(), f.Screen.width(), kPanelWidth);
-    const float top = onScreen(f.Me.top(), f.Screen.height(), kPanelHeight);
+    const platform::Area screen = f.Screen.workArea();
+    const float left = onScreen(f.Me.left(), screen.left, screen.width, kPanelWidth);
+    const float top = onScreen(f.Me.top(), screen.top, screen.height, kPanelHeight);
     if (left != f.Me.left())
         f.Me.setLeft(left);
     if (top != f.Me.top())

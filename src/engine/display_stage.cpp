@@ -54,15 +54,14 @@ void displayPicture(Form1& f, ResumeNext& rn)
         rn.step([&] { f.Me.show(); });
         return;
     }
-    if (rn.test([&] {
-            return f.Picture1.width() > f.Screen.width() || f.Picture1.height() > f.Screen.height();
-        })) {
-        rn.step([&] { fitRatio = checked::divide<double>(f.Screen.width(), f.Picture1.width()); });
+    const auto screen = [&] { return f.Screen.workArea(); };
+    if (rn.test([&] { return f.Picture1.width() > screen().width || f.Picture1.height() > screen().height; })) {
+        rn.step([&] { fitRatio = checked::divide<double>(screen().width, f.Picture1.width()); });
         if (rn.test([&] {
-                const double heightRatio = checked::divide<double>(f.Screen.height(), f.Picture1.height());
+                const double heightRatio = checked::divide<double>(screen().height, f.Picture1.height());
                 return static_cast<float>(fitRatio) > static_cast<float>(heightRatio);
             }))
-            rn.step([&] { fitRatio = checked::divide<double>(f.Screen.height(), f.Picture1.height()); });
+            rn.step([&] { fitRatio = checked::divide<double>(screen().height, f.Picture1.height()); });
         paintOnForm2(f, rn, fitRatio, shrunk);
     } else {
         paintOnForm2(f, rn, fitRatio, scaled);

@@ -24,25 +24,35 @@ constexpr Placement kCorners[] = {
     {Anchor::End, Anchor::End},
 };
 
-// Half twips are kept and nothing is clamped: a window larger than the screen gets a negative edge.
-float edge(Anchor anchor, float screenSize, float windowSize)
+// Half twips are kept and nothing is clamped: a window larger than the screen gets an edge before
+// the screen's.
+float edge(Anchor anchor, float screenStart, float screenSize, float windowSize)
 {
+    float offset = 0.0f;
     switch (anchor) {
     case Anchor::Start:
-        return 0.0f;
+        return screenStart;
     case Anchor::End:
-        return checked::finite(screenSize - windowSize);
+        offset = checked::finite(screenSize - windowSize);
+        break;
     case Anchor::Centre:
+        offset = checked::finite(checked::finite(screenSize - windowSize) / 2.0f);
         break;
     }
-    return checked::finite(checked::finite(screenSize - windowSize) / 2.0f);
+    return checked::finite(screenStart + offset);
 }
 
 void place(Form1& f, ResumeNext& rn, Placement p)
 {
     for (platform::Window* w : {&f.Me, &f.Form2}) {
-        rn.step([&] { w->setLeft(edge(p.horizontal, f.Screen.width(), w->width())); });
-        rn.step([&] { w->setTop(edge(p.vertical, f.Screen.height(), w->height())); });
+        rn.step([&] {
+            const platform::Area screen = f.Screen.workArea();
+            w->setLeft(edge(p.horizontal, screen.left, screen.width, w->width()));
+        });
+        rn.step([&] {
+            const platform::Area screen = f.Screen.workArea();
+            w->setTop(edge(p.vertical, screen.top, screen.height, w->height()));
+        });
     }
 }
 

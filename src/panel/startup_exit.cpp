@@ -8,8 +8,9 @@ namespace form1 {
 void Form_Load(Form1& f)
 {
     f.state.mPaused = 1;
-    f.Me.setTop((f.Screen.height() - f.Me.height()) / 2.0f);
-    f.Me.setLeft((f.Screen.width() - f.Me.width()) / 2.0f);
+    const platform::Area screen = f.Screen.workArea();
+    f.Me.setTop(screen.top + (screen.height - f.Me.height()) / 2.0f);
+    f.Me.setLeft(screen.left + (screen.width - f.Me.width()) / 2.0f);
 }
 
 }  // namespace form1

@@ -8,12 +8,23 @@
 
 namespace platform {
 
-// The primary screen's full geometry.
+// A rectangle of the desktop, measured from the desktop's upper-left corner.
+struct Area {
+    Twips left = 0;
+    Twips top = 0;
+    Twips width = 0;
+    Twips height = 0;
+};
+
+// The primary monitor. With several monitors it need not start at the desktop's corner.
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual Twips width() const = 0;
-    virtual Twips height() const = 0;
+    // The whole monitor, the desktop's panels and docks included: what the blackout covers.
+    virtual Area monitor() const = 0;
+    // The part of it that the desktop's panels and docks leave free. Pictures are placed and fitted
+    // here, since window managers move windows off their panels anyway.
+    virtual Area workArea() const = 0;
 };
 
 // Modal, one OK button, no icon; returns when the user closes it.

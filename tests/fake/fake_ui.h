@@ -274,8 +274,8 @@ struct FakeDesktop : platform::Screen,
                      platform::FailureLog,
                      platform::Program {
     explicit FakeDesktop(Journal& journal) : journal_(journal) {}
-    platform::Twips width() const override { return width_; }
-    platform::Twips height() const override { return height_; }
+    platform::Area monitor() const override { return monitor_; }
+    platform::Area workArea() const override { return workArea_; }
     void add(const std::string& path, platform::Twips width, platform::Twips height)
     {
         files_[path] = std::make_shared<FakePicture>(path, width, height);
@@ -308,7 +308,7 @@ struct FakeDesktop : platform::Screen,
     void end() override {}
     Journal& journal_;
     std::map<std::string, platform::PicturePtr> files_;
-    platform::Twips width_ = 12000, height_ = 9000;
+    platform::Area monitor_{0, 0, 12000, 9000}, workArea_ = monitor_;
     std::optional<bool> lastTold;
     std::vector<std::string> entries;
 };

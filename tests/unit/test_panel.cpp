@@ -92,7 +92,7 @@ TEST_F(Panel, StartsCentredToTheHalfTwipAndBlackoutCoversTheScreenBehindForm1Mea
     EXPECT_EQ(f.Me.left(), 1905);  // (12000 - 8190) / 2
     EXPECT_EQ(f.Me.top(), 1717.5f);
     for (const float width : {12000.0f, 16000.0f}) {
-        ui.screen().width_ = width;
+        ui.screen().monitor_.width = width;
         f.chkBlackOut.setValue(1);
         EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1", "Form3"));
         EXPECT_THAT((std::vector{f.Form3.left(), f.Form3.top(), f.Form3.width(), f.Form3.height()}),

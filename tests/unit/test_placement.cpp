@@ -1,6 +1,7 @@
 // Where the picture goes: both windows centred, in a corner or turning through the four corners; and
 // fitted to the screen, what is painted onto Form2 and which window is shown.
 #include <array>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -8,6 +9,7 @@
 
 #include <gmock/gmock.h>
 
+#include "panel/startup_exit.h"
 #include "show_fixture.h"
 
 namespace {
@@ -111,6 +113,37 @@ TEST_F(Placement, FitShrinksLargerPicturesToTheScreenLessAMarginAndUncheckedLeav
     showNext(6000, 4000);
     EXPECT_THAT(ui.journal.startingWith("Form2."), ElementsAre("Form2.setLeft 250", "Form2.setTop 4492.5"));
     EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1", "Form2"));
+}
+
+// The primary monitor right of another one, with a 27-pixel panel along its top and a 33-pixel dock
+// along its bottom: windows go where the panels leave room, and only the black covers the panels.
+TEST_F(Placement, EverythingKeepsToThePrimaryMonitorAndTheBlackAloneCoversItsPanels)
+{
+    ui.screen().monitor_ = {28800, 0, 12000, 9000};
+    ui.screen().workArea_ = {28800, 405, 12000, 8100};
+    using Rect = std::array<float, 4>;
+    const auto rect = [](const platform::Window& w) { return Rect{w.left(), w.top(), w.width(), w.height()}; };
+    const std::pair<std::function<Rect()>, Rect> rows[] = {
+        {[&] { form1::Form_Load(f); return rect(f.Me); }, {30705, 1672.5f, 8190, 5565}},
+        {[&] { f.state.mPaused = 0; f.chkRandomize.setValue(1); tick(); return rect(f.Me); }, {28800, 405, 6000, 4000}},
+        {[&] { tick(); return rect(f.Me); }, {34800, 405, 6000, 4000}},
+        {[&] { tick(); return rect(f.Me); }, {28800, 4505, 6000, 4000}},
+        {[&] { tick(); return rect(f.Me); }, {34800, 4505, 6000, 4000}},
+        {[&] { f.chkRandomize.setValue(0); tick(); return rect(f.Me); }, {31800, 2455, 6000, 4000}},
+        {[&] { f.chkReSize.setValue(1); showNext(10000, 12000); return rect(f.Form2); }, {31675, 655, 6250, 7600}},
+        // A window beyond the lower right corner comes back within the panels when the show stops.
+        {[&] {
+             f.chkReSize.setValue(0);
+             f.chkUpperRight.setValue(1);
+             showNext(13995, 9995);
+             doubleClick(f.Picture1);
+             return rect(f.Me);
+         },
+         {28800, 405, 14000, 10000}},
+        {[&] { f.chkBlackOut.setValue(1); return rect(f.Form3); }, {28800, 0, 12000, 9000}},
+    };
+    for (std::size_t row = 0; row < std::size(rows); ++row)
+        EXPECT_EQ(rows[row].first(), rows[row].second) << "row " << row;
 }
 
 TEST_F(Placement, FailingPaintOrSizeSkipsOnlyThatStepOfTheFit)

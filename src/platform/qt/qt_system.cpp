@@ -1,4 +1,5 @@
-// The primary screen's full size, a plain modal message box, and an end that runs no handler after it.
+// The primary monitor and the part its panels leave free, a plain modal message box, and an end that
+// runs no handler after it.
 #include "platform/qt/qt_system.h"
 
 #include <QCoreApplication>
@@ -14,24 +15,30 @@ namespace platform::qt {
 
 namespace {
 
-QSize screenSize()
+const QScreen& primaryScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         throw Failure("no screen");
-    return screen->geometry().size();
+    return *screen;
+}
+
+Area toArea(const QRect& pixels)
+{
+    return {toTwips(pixels.x()), toTwips(pixels.y()), toTwips(pixels.width()), toTwips(pixels.height())};
 }
 
 }  // namespace
 
-Twips QtScreen::width() const
+Area QtScreen::monitor() const
 {
-    return toTwips(screenSize().width());
+    return toArea(primaryScreen().geometry());
 }
 
-Twips QtScreen::height() const
+// On X11 Qt takes this from _NET_WORKAREA, which the window manager keeps clear of its panels.
+Area QtScreen::workArea() const
 {
-    return toTwips(screenSize().height());
+    return toArea(primaryScreen().availableGeometry());
 }
 
 void QtMessageBox::show(const std::string& text, const std::string& title)

@@ -1,4 +1,4 @@
-// The desktop services: the screen's size, the message box and the end of the program.
+// The desktop services: the primary monitor, the message box and the end of the program.
 #pragma once
 
 #include <functional>
@@ -9,8 +9,8 @@ namespace platform::qt {
 
 class QtScreen : public Screen {
 public:
-    Twips width() const override;
-    Twips height() const override;
+    Area monitor() const override;
+    Area workArea() const override;
 };
 
 class QtMessageBox : public MessageBox {

@@ -51,8 +51,8 @@ TEST_F(DenseScreen, PanelControlsAndTheScreensTwipsAreLogicalPixels)
     EXPECT_EQ(control("cmdGo")->geometry(), QRect(16, 120, 145, 57));
     EXPECT_EQ(control("File1")->geometry(), QRect(336, 88, 185, 175));
     const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(ui.screen().width(), logical.width() * 15.0f);
-    EXPECT_EQ(ui.screen().height(), logical.height() * 15.0f);
+    EXPECT_EQ(ui.screen().monitor().width, logical.width() * 15.0f);
+    EXPECT_EQ(ui.screen().monitor().height, logical.height() * 15.0f);
 }
 
 TEST_F(DenseScreen, PictureAtItsOwnSizeCoversItsPixelsExactly)
