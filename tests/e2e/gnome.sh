@@ -1,0 +1,31 @@
+# GNOME's compositor with the session's preference for Wayland exported: the program takes XWayland,
+# where its panel is centred, a corner is exact, and the black stays behind the active panel; Esc on
+# the black brings the panel back. XWayland gives no picture of its root window, so windows are
+# checked by their places and the stacking mutter publishes.
+SCREEN_W=1920 SCREEN_H=1080
+source "$(dirname "$0")/lib.sh"
+
+convert -size 200x150 xc:blue "$PICTURES/a.gif"
+start_mutter
+export QT_QPA_PLATFORM="wayland;xcb" XDG_SESSION_TYPE=wayland
+read_workarea
+start_pixora "$PICTURES"
+expect_centred "$WID" "the panel" 546 371
+
+speed_bar_key Home
+click_twips "${LOWER_RIGHT_BOX[@]}"
+click_twips "${GO_BUTTON[@]}"
+wait_until 10 "the picture did not go to the lower-right corner" eval \
+    'window_geometry; [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$((AREA_X + AREA_W - 200)) $((AREA_Y + AREA_H - 150)) 200 150" ]]'
+xdotool key Escape
+wait_until 10 "Esc did not stop the show" window_is 545 369
+
+click_twips "${BLACKOUT_BOX[@]}"
+find_display_window "the black window"
+black=$DISPLAY_WID
+wait_until 10 "the black is not behind the active panel" eval 'stacked_above "$WID" "$black" && active_is "$WID"'
+xdotool windowactivate "$black" 2>/dev/null || fail "the black window cannot take the focus"
+wait_until 10 "the black did not take the focus" active_is "$black"
+xdotool key Escape
+wait_until 10 "Esc on the black did not bring the panel back" eval 'stacked_above "$WID" "$black" && active_is "$WID"'
+expect_exit alt+x
