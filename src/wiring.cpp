@@ -70,4 +70,10 @@ void wireEvents(Form1& f)
     on(f.Form2.DblClick, form2::Form_DblClick);
     onKeys(f.Form2.KeyPress, form2::Form_Click, form2::Form_DblClick);
     on(f.Form3.Load, form3::Form_Load);
+    f.Form3.KeyPress.connect([&f, after](platform::Key key) {
+        if (key == platform::Key::Escape) {
+            form3::Form_Escape(f);
+            after();
+        }
+    });
 }

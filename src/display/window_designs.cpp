@@ -11,7 +11,8 @@ const platform::WindowDesign& form2Design()
 
 const platform::WindowDesign& form3Design()
 {
-    static const platform::WindowDesign design{"Form3", "Form3", 4680, 3195, false, true};
+    // Titled as the program, since some desktops name it in window switchers all the same.
+    static const platform::WindowDesign design{"Form3", "Pixora", 4680, 3195, false, true};
     return design;
 }
 

@@ -81,12 +81,24 @@ window_geometry() {
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-# find_display_window [WHAT]: sets DISPLAY_WID to the visible window titled "Pixora" once it is on the
-# screen: the display window, or the black one while the display window is hidden. A window that
-# closes while xdotool walks the tree makes one search fail, so the search is polled.
+# Sets DISPLAY_WID to the display window once it is on the screen: the one titled "Pixora" that is in
+# the task list (the black is titled so too, but stays out of it). A window that closes while xdotool
+# walks the tree makes one search fail, so the search is polled.
 find_display_window() {
-    wait_until 10 "${1:-the display window} did not appear" eval \
-        'DISPLAY_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $DISPLAY_WID ]]'
+    wait_until 10 "the display window did not appear" eval 'DISPLAY_WID=$(display_window) && [[ -n $DISPLAY_WID ]]'
+}
+display_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null); do
+        xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q SKIP_TASKBAR || { echo "$id"; return; }
+    done
+}
+
+# Sets BLACK_WID to the black window once it is on the screen, while the display window is hidden:
+# the one window titled "Pixora" that is visible then.
+find_black_window() {
+    wait_until 10 "the black window did not appear" eval \
+        'BLACK_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $BLACK_WID ]]'
 }
 
 # expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
@@ -185,7 +197,7 @@ within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 expect_centred() {
     window_is "$3" "$4" "$1" && within_one "$WIN_X" $((AREA_X + (AREA_W - $3) / 2)) &&
         within_one "$WIN_Y" $((AREA_Y + (AREA_H - $4) / 2)) ||
-        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of ${AREA_W}x$AREA_H+$AREA_X+$AREA_Y"
+        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the free area"
 }
 
 # stop_show [X Y]: double-clicks there, or the middle of the main window, and waits for the panel to
@@ -199,7 +211,8 @@ stop_show() {
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.
 panel_shown() {
     window_geometry &&
-        screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
+        screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) \
+            $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
 }
 
 # window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.

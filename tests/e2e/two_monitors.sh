@@ -37,8 +37,8 @@ wait_until 10 "the picture did not go to the primary's upper-left corner" eval \
 stop_show $((AREA_X + 100)) 75
 
 click_twips "${BLACKOUT_BOX[@]}"
-find_display_window "the black window"
-window_geometry "$DISPLAY_WID"
+find_black_window
+window_geometry "$BLACK_WID"
 ((WIN_X == AREA_X && WIN_Y == 0 && WIN_W == AREA_W && WIN_H == AREA_H)) ||
     fail "the black window is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), not on the primary monitor"
 # The panel stands at the primary's upper-left corner now; the other three corners show the black.

@@ -9,12 +9,12 @@ start_pixora "$PICTURES"
 expect_centred "$WID" "the panel" 546 371
 
 click_twips "${BLACKOUT_BOX[@]}"
-find_display_window "the black window"
+find_black_window
 # The panel and the dock, outside the free area.
 expect_screen blackout "0 0 0" "the panels under the black" $((SCREEN_W / 2)) $((AREA_Y / 2)) 5 $((SCREEN_H - 5)) \
     $((SCREEN_W - 5)) $((AREA_Y + AREA_H + 2))
 panel_shown || fail "the panel is not in front of the black"
-[[ $(xprop -id "$DISPLAY_WID" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
+[[ $(xprop -id "$BLACK_WID" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
     fail "the black window is in the task list"
 [[ $(xprop -id "$WID" _NET_WM_STATE) != *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "the panel is not in the task list"
 

@@ -20,6 +20,7 @@
 #include "platform/qt/drives.h"
 #include "platform/qt/folder_listing.h"
 #include "platform/qt/qt_lists.h"
+#include "qt_windows.h"
 
 namespace {
 
@@ -158,6 +159,28 @@ TEST_F(DirList, ADriveNameGoesBackToTheFolderLastVisitedOnIt)
     list.setPath(driveName(drive));
     EXPECT_EQ(list.path(), drive.mountPoint);
     EXPECT_EQ(changes, 2);
+}
+
+// Opening the open folder again is how a person sees the files added since: the selected file stays
+// selected, and the random cycle goes on, since the folder did not change.
+TEST_F(InFolder, OpeningTheOpenFolderAgainListsItsFilesAsTheyAreNow)
+{
+    touch("a.jpg");
+    touch("c.jpg");
+    QtProgram program;
+    Form1& f = program.form;
+    f.Dir1.setPath(folder);
+    f.File1.setListIndex(1);
+    f.state.mShownList = {"a.jpg"};
+    touch("b.jpg");
+
+    auto* tree = program.control<QTreeWidget>("Dir1");
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(f.File1.listCount(), 3);
+    EXPECT_EQ(f.File1.fileName(), "c.jpg");
+    EXPECT_EQ(f.state.mFileIndex, 2);
+    EXPECT_EQ(f.state.mShownList, std::set<std::string>{"a.jpg"});
 }
 
 }  // namespace

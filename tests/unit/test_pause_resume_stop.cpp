@@ -74,6 +74,23 @@ TEST_F(PauseResumeStop, SpaceOnEitherSurfaceIsAClickAndEscADoubleClickThatOnForm
     EXPECT_LT(journalAt("Form1.show"), journalAt("Form2.hide"));
 }
 
+// Where a desktop puts the black in front of the program, Esc on it stops a show on either surface
+// as Esc on the picture does, and brings the panel in front whether a show ran or not.
+TEST_F(PauseResumeStop, EscOnTheBlackStopsTheShowAndBringsThePanelInFront)
+{
+    f.chkBlackOut.setValue(1);
+    for (const int step : {0, 1, 2}) {
+        f.chkReSize.setValue(step == 2);
+        if (step > 0)
+            f.cmdGo.Click.raise();
+        ui.window("Form3").show();
+        f.Form3.KeyPress.raise(platform::Key::Escape);
+        EXPECT_THAT(ui.frontToBack(), ElementsAre("Form1", "Form3")) << "step " << step;
+        expectPanel(true);
+        EXPECT_EQ(ui.session().lastTold, false) << "step " << step;
+    }
+}
+
 TEST_F(PauseResumeStop, PositionTextCountsShownPicturesOrGivesTheSelection)
 {
     openPictures("/twelve", std::vector<std::string>(12, "x.bmp"));

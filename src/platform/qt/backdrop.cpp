@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+#include <cstring>
+
 namespace platform::qt {
 
 namespace {
@@ -35,6 +38,15 @@ void setTransientFor(QWidget* window, QWidget* backdrop)
     xcb_flush(connection);
 }
 
+xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return found;
+}
+
 // The program's own top-level windows; dialogs keep the parent Qt gives them.
 template <typename Action>
 void forEachOtherWindow(const QWidget* backdrop, Action action)
@@ -45,6 +57,19 @@ void forEachOtherWindow(const QWidget* backdrop, Action action)
 }
 
 }  // namespace
+
+// Qt keeps the states it sets itself beside those already on a window it maps.
+void keepBackdropOutOfTaskList(QWidget* backdrop)
+{
+    xcb_connection_t* connection = x11();
+    if (!connection)
+        return;
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(backdrop->winId()),
+                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+}
 
 void backdropShown(QWidget* backdrop)
 {

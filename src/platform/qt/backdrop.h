@@ -9,6 +9,9 @@ namespace platform::qt {
 // each is made transient for the backdrop: a window manager keeps such windows above it also when
 // the backdrop is clicked and raised, and other programs' windows stay below it. Without a window
 // manager the order in which the windows were shown already does it.
+// Before the backdrop is first shown: it stays out of the task list and the pager, the program's
+// windows being there already.
+void keepBackdropOutOfTaskList(QWidget* backdrop);
 void backdropShown(QWidget* backdrop);
 void backdropGone(QWidget* backdrop);
 void windowShown(QWidget* window);

@@ -166,6 +166,26 @@ std::string QtFileList::entry(int index) const
     return names_[static_cast<std::size_t>(index)];
 }
 
+void QtFileList::reread()
+{
+    const int before = listIndex();
+    const std::string selected = fileName();
+    std::vector<std::string> names = listFiles(path_, pattern_);
+    const auto kept = std::find(names.begin(), names.end(), selected);
+    int index = -1;
+    if (before >= 0)
+        index = kept != names.end() ? static_cast<int>(kept - names.begin())
+                                    : std::min(before, static_cast<int>(names.size()) - 1);
+    fill(path_, std::move(names));
+    {
+        const QSignalBlocker blocker(list_);
+        if (index >= 0)
+            list_->setCurrentRow(index);
+    }
+    if (index != before)
+        raiseFromQt(Click);
+}
+
 void QtFileList::fill(std::string folder, std::vector<std::string> names)
 {
     QStringList texts;
@@ -200,6 +220,11 @@ QtDirList::QtDirList(const ControlDesign& design, QWidget* parent)
 }
 
 std::string QtDirList::path() const { return path_; }
+
+void QtDirList::whenReopened(std::function<void(const std::string& folder)> reopened)
+{
+    reopened_ = std::move(reopened);
+}
 
 void QtDirList::setPath(const std::string& path)
 {
@@ -284,6 +309,8 @@ void QtDirList::open(const QTreeWidgetItem* item)
     }
     if (path_ != before)
         raiseFromQt(Change);
+    else if (reopened_)
+        reopened_(path_);
 }
 
 QtDriveList::QtDriveList(const ControlDesign& design, QWidget* parent)

@@ -1,6 +1,7 @@
 // The drive, folder and file lists.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ public:
     std::string fileName() const override;
     std::string entry(int index) const override;
 
+    // Lists the folder's files as they are now, keeping the selected file selected where it is still
+    // there. No path changes, so nothing that a new folder starts afresh starts afresh.
+    void reread();
+
 private:
     void fill(std::string folder, std::vector<std::string> names);
 
@@ -51,6 +56,10 @@ public:
     std::string path() const override;
     void setPath(const std::string& path) override;
 
+    // Opening the folder that is open already changes nothing, but a person does it to see what has
+    // been added meanwhile: this is told the folder.
+    void whenReopened(std::function<void(const std::string& folder)> reopened);
+
 private:
     // Moves to the folder without raising Change; throws Failure and stays when it cannot.
     void enter(const std::string& folder);
@@ -60,6 +69,7 @@ private:
 
     QTreeWidget* tree_;
     std::string path_ = "/";
+    std::function<void(const std::string&)> reopened_;
     std::map<std::string, std::string> lastFolderOnDrive_;  // by mount point
     QObject connections_;
 };

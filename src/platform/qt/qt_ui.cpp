@@ -101,6 +101,7 @@ QtUi::QtUi(const std::vector<WindowDesign>& designs) : services_(std::make_uniqu
             buildControls(design, *window);
         windows_.emplace(design.name, std::move(window));
     }
+    rereadFilesOnReopen();
 }
 
 QtUi::~QtUi() = default;
@@ -144,6 +145,27 @@ void QtUi::buildControls(const WindowDesign& design, QtWindow& window)
     // The first control in tab order holds the focus when the window opens.
     if (!focusOrder.empty())
         focusOrder.front().second->setFocus();
+}
+
+void QtUi::rereadFilesOnReopen()
+{
+    for (auto& [dirName, dirControl] : controls_) {
+        auto* dir = dynamic_cast<QtDirList*>(dirControl.get());
+        if (!dir)
+            continue;
+        dir->whenReopened([this](const std::string& folder) {
+            for (auto& [fileName, fileControl] : controls_) {
+                auto* files = dynamic_cast<QtFileList*>(fileControl.get());
+                if (!files || files->path() != folder)
+                    continue;
+                try {
+                    files->reread();
+                } catch (const Failure& failure) {
+                    passOver("file list", failure.what());
+                }
+            }
+        });
+    }
 }
 
 std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)

@@ -45,6 +45,8 @@ public:
 
 private:
     void buildControls(const WindowDesign& design, QtWindow& window);
+    // A file list showing a folder that is opened again lists it again.
+    void rereadFilesOnReopen();
     std::function<void()> closeRequest(const WindowDesign& design, bool mainWindow);
     void closeWindows();
     template <typename Kind>

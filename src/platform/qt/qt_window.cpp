@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegion>
@@ -53,11 +54,16 @@ public:
 
 protected:
     // A window shown and then disabled at once may still be activated when it reaches the screen,
-    // since X11 carries out the activation asked for at showing only then: it goes back.
+    // since X11 carries out the activation asked for at showing only then: it goes back. A disabled
+    // window that has the keyboard all the same, where a desktop gives it, still hears its keys.
     bool event(QEvent* event) override
     {
         if (event->type() == QEvent::WindowActivate && !isEnabled() && activationOwner_)
             activationOwner_->activateWindow();
+        if (event->type() == QEvent::KeyPress && !isEnabled()) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
         return ClickSurface::event(event);
     }
 
@@ -219,6 +225,11 @@ bool QtWindow::visible() const
 void QtWindow::show()
 {
     WindowSurface& s = surface();
+    // The black asks for the whole monitor it is on, so that desktops let it cover their panels too.
+    if (design_.black && !s.isVisible()) {
+        keepBackdropOutOfTaskList(&s);
+        s.setWindowState(Qt::WindowFullScreen);
+    }
     s.show();
     s.raise();
     if (design_.black)
