@@ -8,7 +8,7 @@ start_session() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" 2>"$WORK/bus.log" &
     BACKGROUND_PIDS+=($!)
-    wait_until 10 "the session bus did not start" grep -q . "$WORK/bus"
+    wait_until 10 "the session bus did not start" grep -qs . "$WORK/bus"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$WORK/bus")
     export DBUS_SESSION_BUS_ADDRESS
 }
@@ -75,8 +75,9 @@ start_mutter() {
     wait_until 20 "XWayland did not answer" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 }
 
-# Weston's desktop drawn into a window at the private X server's upper-left corner, so that screen and
-# input are the X server's; the program reaches it as WAYLAND_DISPLAY=pixora, and X not at all.
+# Weston's desktop drawn into a window at the private X server's upper-left corner, AREA_W x AREA_H,
+# so that screen and input are the X server's; the program reaches it as WAYLAND_DISPLAY=pixora, and X
+# not at all.
 start_weston() {
     start_display
     export XDG_RUNTIME_DIR=$WORK/runtime
@@ -84,10 +85,13 @@ start_weston() {
     # A plain white desktop without Weston's own panel, where the program's windows are easy to see.
     printf '[core]\nidle-time=0\n[shell]\nbackground-image=none\nbackground-color=0xffffffff\npanel-position=none\n' \
         >"$WORK/weston.ini"
-    weston --backend=x11-backend.so --use-pixman --width="$SCREEN_W" --height="$SCREEN_H" --socket=pixora \
+    AREA_W=$((SCREEN_W - 80)) AREA_H=$((SCREEN_H - 80))
+    weston --backend=x11-backend.so --use-pixman --width=$AREA_W --height=$AREA_H --socket=pixora \
         --config="$WORK/weston.ini" >"$WORK/weston.log" 2>&1 &
     BACKGROUND_PIDS+=($!)
     wait_until 20 "Weston did not start" test -S "$XDG_RUNTIME_DIR/pixora"
+    # Weston learns where the pointer is when it enters the window, and X started it inside.
+    pointer_to $((SCREEN_W - 1)) $((SCREEN_H - 1))
 }
 
 # stacked_above UPPER LOWER: true when the window manager stacks window UPPER above window LOWER.

@@ -11,6 +11,7 @@ expect_centred "$WID" "the panel" 546 371
 click_twips "${BLACKOUT_BOX[@]}"
 find_black_window
 # The panel and the dock, outside the free area.
+wait_until 10 "the black does not cover the panel" screen_shows $((SCREEN_W / 2)) $((AREA_Y / 2)) 0 0 0
 expect_screen blackout "0 0 0" "the panels under the black" $((SCREEN_W / 2)) $((AREA_Y / 2)) 5 $((SCREEN_H - 5)) \
     $((SCREEN_W - 5)) $((AREA_Y + AREA_H + 2))
 panel_shown || fail "the panel is not in front of the black"
