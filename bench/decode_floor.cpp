@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "measure.h"
-#include "platform/qt/jpeg_decoding.h"
-#include "platform/qt/picture_decoding.h"
+#include "picture/decode/jpeg_decoding.h"
+#include "picture/decode/picture_decoding.h"
 #include "runs.h"
 
 namespace bench {

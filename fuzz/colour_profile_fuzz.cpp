@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "platform/qt/colour_profiles.h"
+#include "picture/colour/colour_profiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

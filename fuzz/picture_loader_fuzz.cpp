@@ -11,9 +11,9 @@
 #include <QImage>
 #include <QSize>
 
+#include "picture/decode/picture_decoding.h"
+#include "picture/decode/picture_limits.h"
 #include "platform/failure.h"
-#include "platform/qt/picture_decoding.h"
-#include "platform/qt/picture_limits.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 

@@ -14,8 +14,8 @@
 
 #include "form/form1.h"
 #include "platform/failure.h"
-#include "platform/qt/drives.h"
-#include "platform/qt/folder_listing.h"
+#include "platform/files/drives.h"
+#include "platform/files/folder_listing.h"
 
 namespace {
 

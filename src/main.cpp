@@ -16,12 +16,16 @@
 namespace {
 
 // The program places its own windows on the screen, which Wayland does not let a client do; X11
-// through the compositor's X server does.
+// through the compositor's X server does. Many Wayland sessions ask every Qt program for Wayland; that
+// gives way too, but a platform named otherwise (xcb, offscreen, ...) is the user's choice.
 void preferX11()
 {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("DISPLAY"))
+    if (!qEnvironmentVariableIsSet("DISPLAY"))
         return;
-    if (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    const bool waylandSession =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (asked.isEmpty() ? waylandSession : asked.startsWith("wayland"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
@@ -31,6 +35,8 @@ int main(int argc, char* argv[])
 {
     preferX11();
     QApplication app(argc, argv);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        std::cerr << "pixora: on Wayland the desktop decides where windows go\n";
     // The program ends only by its own decision: Exit, or closing the main window.
     QApplication::setQuitOnLastWindowClosed(false);
     const std::optional<StartPlace> start = startPlaceFromCommandLine(app, argc, argv);

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "hostile_files.h"
-#include "platform/qt/colour_profiles.h"
+#include "picture/colour/colour_profiles.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 

@@ -26,8 +26,8 @@
 
 #include "engine/slide_tick.h"
 #include "hostile_files.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
-#include "platform/qt/decode_budget.h"
 #include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/pixels.h"

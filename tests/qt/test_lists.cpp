@@ -17,8 +17,8 @@
 
 #include "platform/design.h"
 #include "platform/failure.h"
-#include "platform/qt/drives.h"
-#include "platform/qt/folder_listing.h"
+#include "platform/files/drives.h"
+#include "platform/files/folder_listing.h"
 #include "platform/qt/qt_lists.h"
 #include "qt_windows.h"
 

@@ -27,10 +27,10 @@
 
 #include "hostile_files.h"
 #include "jpeg_files.h"
+#include "picture/decode/jpeg_decoding.h"
+#include "picture/decode/picture_decoding.h"
 #include "platform/failure.h"
 #include "platform/qt/decoded_picture.h"
-#include "platform/qt/jpeg_decoding.h"
-#include "platform/qt/picture_decoding.h"
 #include "platform/qt/qt_picture_loader.h"
 
 namespace {

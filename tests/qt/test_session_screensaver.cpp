@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_session.h"
+#include "platform/desktop/qt_session.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
-#include "platform/qt/decode_budget.h"
 #include "platform/qt/decoded_picture.h"
 
 namespace platform::qt {

@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "platform/qt/picture_decoding.h"
+#include "picture/decode/picture_decoding.h"
 
 namespace platform::qt {
 

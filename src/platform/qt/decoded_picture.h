@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QSize>
 
-#include "platform/qt/decode_budget.h"
-#include "platform/qt/picture_decoding.h"
+#include "picture/decode/picture_decoding.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/qt/qt_picture.h"
 
 namespace platform::qt {

@@ -4,14 +4,12 @@
 #include <QRect>
 #include <cmath>
 
+#include "picture/decode/picture_limits.h"
 #include "platform/design.h"
 #include "platform/failure.h"
 #include "platform/qt/pixels.h"
 
 namespace platform::qt {
-
-// X11 keeps coordinates and sizes in 16 bits; anything beyond is a runaway value, not a layout.
-inline constexpr int kMaxWindowSide = 32767;
 
 inline int checkedPixels(Twips twips)
 {

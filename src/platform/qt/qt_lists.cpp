@@ -19,9 +19,9 @@
 #include <QTreeWidget>
 
 #include "platform/failure.h"
-#include "platform/qt/drives.h"
+#include "platform/files/drives.h"
+#include "platform/files/folder_listing.h"
 #include "platform/qt/failure_log.h"
-#include "platform/qt/folder_listing.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/raise.h"
 

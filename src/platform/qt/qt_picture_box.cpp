@@ -14,9 +14,9 @@
 #include <mutex>
 #include <utility>
 
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 #include "platform/qt/click_surface.h"
-#include "platform/qt/decode_budget.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/qt_picture.h"

@@ -10,11 +10,11 @@
 #include <QImageReader>
 #include <QScreen>
 
-#include "platform/qt/colour_profiles.h"
+#include "picture/colour/colour_profiles.h"
+#include "picture/decode/picture_decoding.h"
+#include "picture/decode/picture_limits.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/failure_log.h"
-#include "platform/qt/picture_decoding.h"
-#include "platform/qt/picture_limits.h"
 #include "platform/qt/raise.h"
 
 namespace platform::qt {

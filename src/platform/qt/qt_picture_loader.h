@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/desktop/screen_profile.h"
 #include "platform/picture.h"
 #include "platform/qt/decode_worker.h"
-#include "platform/qt/screen_profile.h"
 
 namespace platform::qt {
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/clock_random.h"
+#include "platform/desktop/qt_session.h"
 #include "platform/failure.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/fonts.h"
@@ -15,7 +16,6 @@
 #include "platform/qt/qt_lists.h"
 #include "platform/qt/qt_picture_box.h"
 #include "platform/qt/qt_picture_loader.h"
-#include "platform/qt/qt_session.h"
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_window.h"

@@ -13,13 +13,13 @@
 #include <cmath>
 #include <utility>
 
+#include "picture/decode/picture_limits.h"
+#include "platform/desktop/backdrop.h"
 #include "platform/failure.h"
-#include "platform/qt/backdrop.h"
 #include "platform/qt/click_surface.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/icon.h"
-#include "platform/qt/picture_limits.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/raise.h"
 

@@ -6,8 +6,8 @@
 #include <QRect>
 #include <functional>
 
+#include "picture/loading/decode_budget.h"
 #include "platform/design.h"
-#include "platform/qt/decode_budget.h"
 #include "platform/window.h"
 
 class QWidget;

@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-#include "platform/qt/colour_transform.h"
+#include "picture/colour/colour_transform.h"
 
 class QImage;
 

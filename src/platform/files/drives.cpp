@@ -1,5 +1,5 @@
 // The mounted file systems a person would call drives, and the names the drive list gives them.
-#include "platform/qt/drives.h"
+#include "platform/files/drives.h"
 
 #include <dirent.h>
 

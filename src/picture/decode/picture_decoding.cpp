@@ -1,5 +1,5 @@
 // Decoding picture files by content at the size they are drawn, and resampling them smoothly.
-#include "platform/qt/picture_decoding.h"
+#include "picture/decode/picture_decoding.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,12 +15,11 @@
 #include <QPainter>
 #include <QRect>
 
+#include "picture/colour/colour_profiles.h"
+#include "picture/decode/embedded_profiles.h"
+#include "picture/decode/jpeg_decoding.h"
+#include "picture/decode/picture_limits.h"
 #include "platform/failure.h"
-#include "platform/qt/colour_profiles.h"
-#include "platform/qt/embedded_profiles.h"
-#include "platform/qt/geometry.h"
-#include "platform/qt/jpeg_decoding.h"
-#include "platform/qt/picture_limits.h"
 
 namespace platform::qt {
 

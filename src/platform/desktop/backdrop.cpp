@@ -1,8 +1,10 @@
-// The stacking of the program's windows over the black backdrop, through WM_TRANSIENT_FOR on X11.
-#include "platform/qt/backdrop.h"
+// The stacking of the program's windows over the black backdrop: WM_TRANSIENT_FOR on X11, a transient
+// parent elsewhere.
+#include "platform/desktop/backdrop.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <xcb/xcb.h>
 
@@ -22,11 +24,22 @@ xcb_connection_t* x11()
 }
 
 // Qt clears the property each time it maps a window of its own kind, so it is set after each show.
+// Elsewhere (Wayland) the window becomes the backdrop's child; a compositor learns that only as the
+// window is mapped, so a window already shown is shown again.
 void setTransientFor(QWidget* window, QWidget* backdrop)
 {
     xcb_connection_t* connection = x11();
-    if (!connection)
+    if (!connection) {
+        QWindow* parent = backdrop ? backdrop->windowHandle() : nullptr;
+        if (window->windowHandle()->transientParent() == parent)
+            return;
+        window->windowHandle()->setTransientParent(parent);
+        if (parent && window->isVisible()) {
+            window->hide();
+            window->show();
+        }
         return;
+    }
     const auto id = static_cast<xcb_window_t>(window->winId());
     if (backdrop) {
         const auto parent = static_cast<xcb_window_t>(backdrop->winId());

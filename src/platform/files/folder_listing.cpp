@@ -1,5 +1,5 @@
 // Reading folders: matching files and sub-folders, named as on disk, sorted as a file manager sorts.
-#include "platform/qt/folder_listing.h"
+#include "platform/files/folder_listing.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -7,7 +7,7 @@
 
 #include <QtGlobal>
 
-#include "platform/qt/colour_transform.h"
+#include "picture/colour/colour_transform.h"
 
 namespace platform::qt {
 

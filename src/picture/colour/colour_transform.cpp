@@ -1,5 +1,5 @@
 // One conversion of 8-bit colours between two profiles, row by row.
-#include "platform/qt/colour_transform.h"
+#include "picture/colour/colour_transform.h"
 
 #include <lcms2.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/qt/matrix_shaper.h"
+#include "picture/colour/matrix_shaper.h"
 
 namespace platform::qt {
 

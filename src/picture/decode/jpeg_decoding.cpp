@@ -1,14 +1,14 @@
 // Decoding JPEG files with libjpeg-turbo, reduced while decoding and straight into the painted format.
-#include "platform/qt/jpeg_decoding.h"
+#include "picture/decode/jpeg_decoding.h"
 
+#include "picture/colour/colour_profiles.h"
+#include "picture/colour/conversion_alongside.h"
+#include "picture/decode/exif_orientation.h"
+#include "picture/decode/jpeg_session.h"
+#include "picture/decode/picture_limits.h"
+#include "picture/decode/picture_memory.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
-#include "platform/qt/colour_profiles.h"
-#include "platform/qt/conversion_alongside.h"
-#include "platform/qt/decode_budget.h"
-#include "platform/qt/exif_orientation.h"
-#include "platform/qt/jpeg_session.h"
-#include "platform/qt/picture_limits.h"
-#include "platform/qt/picture_memory.h"
 
 namespace platform::qt {
 

@@ -1,5 +1,5 @@
 // The screen's own colour profile, as colour daemons publish it on the X11 root window.
-#include "platform/qt/screen_profile.h"
+#include "platform/desktop/screen_profile.h"
 
 #include <xcb/xcb.h>
 
@@ -9,7 +9,7 @@
 
 #include <QGuiApplication>
 
-#include "platform/qt/colour_profiles.h"
+#include "picture/colour/colour_profiles.h"
 
 namespace platform::qt {
 

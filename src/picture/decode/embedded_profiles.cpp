@@ -1,5 +1,5 @@
 // Finding the colour profile a picture file that Qt decodes carries: BMP version 5 and GIF ICC blocks.
-#include "platform/qt/embedded_profiles.h"
+#include "picture/decode/embedded_profiles.h"
 
 #include <QColorSpace>
 #include <QIODevice>

@@ -1,5 +1,5 @@
 // Converting a decode's rows to the screen's colours on a second thread while the decode goes on.
-#include "platform/qt/conversion_alongside.h"
+#include "picture/colour/conversion_alongside.h"
 
 #include <algorithm>
 #include <system_error>

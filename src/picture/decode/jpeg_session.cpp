@@ -1,5 +1,5 @@
 // libjpeg's decompressor driven safely from C++: its errors, its reading, and the stops it obeys.
-#include "platform/qt/jpeg_session.h"
+#include "picture/decode/jpeg_session.h"
 
 #include <algorithm>
 #include <cstdlib>

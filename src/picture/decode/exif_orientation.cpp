@@ -1,5 +1,5 @@
 // The EXIF orientation of a photo: read from its APP1 segment, and applied to its pixels.
-#include "platform/qt/exif_orientation.h"
+#include "picture/decode/exif_orientation.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Memory for large decoded pictures: mapped in huge pages, so that filling it costs few page faults.
-#include "platform/qt/picture_memory.h"
+#include "picture/decode/picture_memory.h"
 
 #include <sys/mman.h>
 

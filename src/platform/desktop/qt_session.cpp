@@ -1,5 +1,5 @@
 // Inhibit and UnInhibit on org.freedesktop.ScreenSaver, sent only when the show starts or stops running.
-#include "platform/qt/qt_session.h"
+#include "platform/desktop/qt_session.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

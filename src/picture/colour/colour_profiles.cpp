@@ -1,5 +1,5 @@
 // Converting decoded pictures from the colours of their embedded profile to those of the screen.
-#include "platform/qt/colour_profiles.h"
+#include "picture/colour/colour_profiles.h"
 
 #include <lcms2.h>
 
@@ -14,8 +14,8 @@
 #include <QImage>
 #include <QtEndian>
 
-#include "platform/qt/conversion_alongside.h"
-#include "platform/qt/matrix_shaper.h"
+#include "picture/colour/conversion_alongside.h"
+#include "picture/colour/matrix_shaper.h"
 
 namespace platform::qt {
 

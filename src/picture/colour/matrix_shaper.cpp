@@ -1,5 +1,5 @@
 // Converting 8-bit pixels between two RGB profiles made of three curves and a matrix, the fast way.
-#include "platform/qt/matrix_shaper.h"
+#include "picture/colour/matrix_shaper.h"
 
 #include <lcms2.h>
 

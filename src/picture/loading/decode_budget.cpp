@@ -1,13 +1,12 @@
 // The budgets every decode keeps: the memory all decoded pictures hold at once, and one decode's time.
-#include "platform/qt/decode_budget.h"
+#include "picture/loading/decode_budget.h"
 
 #include <atomic>
 #include <utility>
 
+#include "picture/decode/picture_decoding.h"
+#include "picture/decode/picture_limits.h"
 #include "platform/failure.h"
-#include "platform/qt/geometry.h"
-#include "platform/qt/picture_decoding.h"
-#include "platform/qt/picture_limits.h"
 
 namespace platform::qt {
 
