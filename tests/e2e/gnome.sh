@@ -15,8 +15,8 @@ expect_centred "$WID" "the panel" 546 371
 speed_bar_key Home
 click_twips "${LOWER_RIGHT_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
-wait_until 10 "the picture did not go to the lower-right corner" eval \
-    'window_geometry; [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$((AREA_X + AREA_W - 200)) $((AREA_Y + AREA_H - 150)) 200 150" ]]'
+wait_until 10 "the picture did not go to the lower-right corner" \
+    window_at $((AREA_X + AREA_W - 200)) $((AREA_Y + AREA_H - 150)) 200 150
 xdotool key Escape
 wait_until 10 "Esc did not stop the show" window_is 545 369
 

@@ -215,6 +215,12 @@ panel_shown() {
             $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
 }
 
+# window_at X Y WIDTH HEIGHT [WINDOW]: true when the window, or the main window, stands exactly there.
+window_at() {
+    window_geometry "${5:-$WID}"
+    [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$1 $2 $3 $4" ]]
+}
+
 # window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.
 window_is() {
     window_geometry "${3:-$WID}"

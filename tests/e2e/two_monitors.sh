@@ -32,14 +32,12 @@ stop_show $PX $PY
 
 click_twips "${UPPER_LEFT_BOX[@]}"
 click_twips "${GO_BUTTON[@]}"
-wait_until 10 "the picture did not go to the primary's upper-left corner" eval \
-    'window_geometry "$DISPLAY_WID"; ((WIN_X == AREA_X && WIN_Y == 0))'
+wait_until 10 "the picture did not go to the primary's upper-left corner" window_at $AREA_X 0 200 150 "$DISPLAY_WID"
 stop_show $((AREA_X + 100)) 75
 
 click_twips "${BLACKOUT_BOX[@]}"
 find_black_window
-window_geometry "$BLACK_WID"
-((WIN_X == AREA_X && WIN_Y == 0 && WIN_W == AREA_W && WIN_H == AREA_H)) ||
+window_at $AREA_X 0 $AREA_W $AREA_H "$BLACK_WID" ||
     fail "the black window is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), not on the primary monitor"
 # The panel stands at the primary's upper-left corner now; the other three corners show the black.
 wait_until 10 "the primary monitor did not turn black" screen_shows $((SCREEN_W - 1)) $((SCREEN_H - 1)) 0 0 0

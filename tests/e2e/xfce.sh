@@ -30,8 +30,7 @@ click_twips "${RANDOM_CORNER_BOX[@]}"
 right=$((AREA_X + AREA_W - 200)) bottom=$((AREA_Y + AREA_H - 150))
 for corner in "$AREA_X $AREA_Y" "$right $AREA_Y" "$AREA_X $bottom" "$right $bottom"; do
     click_twips "${GO_BUTTON[@]}"
-    wait_until 10 "the picture did not go to ($corner)" eval \
-        'window_geometry; [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$corner 200 150" ]]'
+    wait_until 10 "the picture did not go to ($corner)" window_at $corner 200 150
     stop_show $((${corner% *} + 100)) $((${corner#* } + 75))
 done
 expect_exit alt+x
