@@ -4,6 +4,8 @@ PACKAGES := build-essential cmake qt6-base-dev libxcb1-dev libgtest-dev libgmock
             fonts-dejavu-core fonts-liberation
 # Colour management with Little CMS.
 PACKAGES += pkg-config liblcms2-dev
+# The X server's own screensaver and DPMS, held off where the desktop offers no D-Bus screensaver.
+PACKAGES += libxcb-screensaver0-dev
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
 PACKAGES += lintian

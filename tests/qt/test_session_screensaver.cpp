@@ -1,4 +1,5 @@
-// The screensaver held off over a private session bus: one Inhibit per run, released on stop and at the end.
+// The screensaver held off over a private session bus: one Inhibit per run, released on stop and at the end;
+// without a screensaver there, or once it leaves, the X server's own suspended instead for the run.
 #include <QDBusConnection>
 #include <QMutex>
 #include <QObject>
@@ -90,6 +91,11 @@ protected:
         ASSERT_TRUE(service.registerService("org.freedesktop.ScreenSaver"));
     }
 
+    void withdrawScreensaver()
+    {
+        ASSERT_TRUE(QDBusConnection("screensaver").unregisterService("org.freedesktop.ScreenSaver"));
+    }
+
     FakeScreenSaver fake;
 
 private:
@@ -99,22 +105,39 @@ private:
     QtMessageHandler previousHandler_ = nullptr;
 };
 
-TEST_F(Screensaver, NoScreensaverOrNoBusIsNoFaultAndOneIsHeldOncePerRunReleasedOnStopEvenBeforeTheReplyAndAtTheEnd)
+TEST_F(Screensaver, OneIsHeldOncePerRunReleasedOnStopEvenBeforeTheReplyAndAtTheEndWithoutOneTheXServersIsSuspended)
 {
+    QString x11;
+    const auto suspendX11 = [&x11](bool suspend) {
+        x11 += suspend ? "suspend " : "lift ";
+        return true;
+    };
     {
-        QtSession session(bus());
+        QtSession session(bus(), suspendX11);
         session.setShowRunning(true);
-        QTest::qWait(200);  // lets the error reply come back
+        ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend "; }, 10000));
         session.setShowRunning(false);
         session.setShowRunning(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend lift suspend "; }, 10000));
     }
-    QtSession unconnected(QDBusConnection("no bus"));
-    unconnected.setShowRunning(true);
-    unconnected.setShowRunning(false);
+    EXPECT_EQ(x11, "suspend lift suspend lift ");
+    {
+        // Stopped before the refusal comes back, then ended while asking again: nothing to suspend.
+        QtSession session(bus(), suspendX11);
+        session.setShowRunning(true);
+        session.setShowRunning(false);
+        QTest::qWait(200);
+        session.setShowRunning(true);
+    }
+    QtSession unconnected(QDBusConnection("no bus"), suspendX11);
+    for (const bool running : {true, false, true, false})
+        unconnected.setShowRunning(running);
+    EXPECT_EQ(x11, "suspend lift suspend lift suspend lift suspend lift ");
 
+    x11.clear();
     offerScreensaver();
     {
-        QtSession session(bus());
+        QtSession session(bus(), suspendX11);
         // Stopped, started and stopped again before the screensaver answers: its cookie is given back.
         for (const bool running : {false, true, false, true, false})
             session.setShowRunning(running);
@@ -131,6 +154,17 @@ TEST_F(Screensaver, NoScreensaverOrNoBusIsNoFaultAndOneIsHeldOncePerRunReleasedO
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake.calls().endsWith("UnInhibit 3. "); }, 10000));
     EXPECT_EQ(fake.calls(), "Inhibit Pixora, Slide show -> 1. UnInhibit 1. Inhibit Pixora, Slide show -> 2. "
                             "UnInhibit 2. Inhibit Pixora, Slide show -> 3. UnInhibit 3. ");
+    EXPECT_EQ(x11, "");
+
+    {
+        // The screensaver leaves during a show, taking its hold with it.
+        QtSession session(bus(), suspendX11);
+        session.setShowRunning(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fake.calls().endsWith("-> 4. "); }, 10000));
+        withdrawScreensaver();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend "; }, 10000));
+    }
+    EXPECT_EQ(x11, "suspend lift ");
 }
 
 }  // namespace

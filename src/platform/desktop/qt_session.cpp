@@ -1,4 +1,5 @@
-// Inhibit and UnInhibit on org.freedesktop.ScreenSaver, sent only when the show starts or stops running.
+// Inhibit and UnInhibit on org.freedesktop.ScreenSaver, sent only when the show starts or stops running;
+// the X server's own screensaver suspended while a show runs without them.
 #include "platform/desktop/qt_session.h"
 
 #include <QDBusMessage>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "platform/qt/click_surface.h"
+#include "platform/qt/failure_log.h"
 
 namespace platform::qt {
 
@@ -17,20 +19,37 @@ namespace {
 // Also how long the end of the program may wait for a hold still being granted.
 constexpr int kInhibitTimeoutMs = 2000;
 
+QString screenSaverService()
+{
+    return QStringLiteral("org.freedesktop.ScreenSaver");
+}
+
 QDBusMessage screenSaverCall(const QString& method)
 {
-    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
-                                          QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                          QStringLiteral("org.freedesktop.ScreenSaver"), method);
+    return QDBusMessage::createMethodCall(screenSaverService(), QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                          screenSaverService(), method);
 }
 
 }  // namespace
 
-QtSession::QtSession(QDBusConnection bus) : bus_(std::move(bus)) {}
+QtSession::QtSession(QDBusConnection bus, std::function<bool(bool)> suspendX11)
+    : bus_(std::move(bus)),
+      suspendX11_(std::move(suspendX11)),
+      serviceWatcher_(screenSaverService(), bus_, QDBusServiceWatcher::WatchForUnregistration)
+{
+    // A screensaver that goes away takes its holds with it, and the show would blank.
+    QObject::connect(&serviceWatcher_, &QDBusServiceWatcher::serviceUnregistered, &replies_, [this] {
+        if (!cookie_)
+            return;
+        cookie_.reset();
+        fallBack(QStringLiteral("it left the bus during the show"));
+    });
+}
 
 QtSession::~QtSession()
 {
     ClickSurface::hidePointerWhenIdle(false);
+    liftX11();
     // A hold still being granted is waited for, so that its cookie is given back too.
     if (asking_ && pending_) {
         asking_ = false;
@@ -53,7 +72,14 @@ void QtSession::setShowRunning(bool running)
         return;
     running_ = running;
     ClickSurface::hidePointerWhenIdle(running);
-    if (!bus_.isConnected() || asking_)
+    if (!running)
+        liftX11();
+    if (!bus_.isConnected()) {
+        if (running)
+            fallBack(QStringLiteral("there is no session bus"));
+        return;
+    }
+    if (asking_)
         return;
     if (running)
         inhibit();
@@ -74,9 +100,10 @@ void QtSession::inhibit()
         watcher->deleteLater();
         asking_ = false;
         const QDBusPendingReply<uint> reply = *watcher;
-        // No screensaver on the bus is no fault: the show simply runs without holding it off.
         if (reply.isValid())
             cookie_ = reply.value();
+        else if (running_)
+            fallBack(reply.error().message());
         if (!running_)
             release();
     });
@@ -90,6 +117,22 @@ void QtSession::release()
     call << *cookie_;
     cookie_.reset();
     bus_.asyncCall(call);
+}
+
+void QtSession::fallBack(const QString& reason)
+{
+    x11Suspended_ = suspendX11_(true);
+    if (std::exchange(fallbackNoted_, true))
+        return;
+    passOver("screensaver",
+             "org.freedesktop.ScreenSaver does not hold the screensaver off (" + reason.toStdString() +
+                 (x11Suspended_ ? "); the X server's own is suspended instead" : "), nor does the X server here"));
+}
+
+void QtSession::liftX11()
+{
+    if (std::exchange(x11Suspended_, false))
+        suspendX11_(false);
 }
 
 }  // namespace platform::qt
