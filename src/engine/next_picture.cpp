@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "engine/placement.h"
 #include "engine/resume_next.h"
 #include "engine/selection.h"
 #include "form/form1.h"
@@ -33,7 +34,10 @@ std::string picturePath(Form1& f, ResumeNext& rn, const std::function<std::strin
 
 platform::PictureUse pictureUse(Form1& f)
 {
-    return f.chkReSize.value() != 0 ? platform::PictureUse::Fitted : platform::PictureUse::OwnSize;
+    if (f.chkReSize.value() != 0)
+        return platform::PictureUse::Fitted;
+    const Placement placement = placementOfNextTick(f);
+    return {false, placement.horizontal, placement.vertical};
 }
 
 std::optional<std::string> nextPicturePath(Form1& f, const state::ShowState& s)

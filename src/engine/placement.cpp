@@ -9,12 +9,7 @@ namespace engine {
 
 namespace {
 
-enum class Anchor { Start, Centre, End };
-
-struct Placement {
-    Anchor horizontal;
-    Anchor vertical;
-};
+using platform::Anchor;
 
 // Upper left, upper right, lower left, lower right.
 constexpr Placement kCorners[] = {
@@ -56,7 +51,20 @@ void place(Form1& f, ResumeNext& rn, Placement p)
     }
 }
 
+constexpr Placement kUpperLeft{Anchor::Start, Anchor::Start};
+constexpr Placement kLowerRight{Anchor::End, Anchor::End};
+constexpr Placement kCentred{Anchor::Centre, Anchor::Centre};
+
 }  // namespace
+
+Placement placementOfNextTick(Form1& f)
+{
+    if (f.chkRandomize.value() != 0)
+        return kCorners[f.state.mCornerStep];
+    if (f.chkLowerRight.value() != 0)
+        return kUpperLeft;
+    return f.chkUpperRight.value() != 0 ? kLowerRight : kCentred;
+}
 
 void wrapIndex(Form1& f, ResumeNext& rn)
 {
@@ -77,11 +85,11 @@ void placeWindows(Form1& f, ResumeNext& rn)
             rn.step([&] { s.mCornerStep = 0; });
     } else if (rn.test([&] { return f.chkLowerRight.value() != 0; })) {
         // Names and captions cross: chkLowerRight is "Upper Left of screen", chkUpperRight "Lower Right".
-        place(f, rn, {Anchor::Start, Anchor::Start});
+        place(f, rn, kUpperLeft);
     } else if (rn.test([&] { return f.chkUpperRight.value() != 0; })) {
-        place(f, rn, {Anchor::End, Anchor::End});
+        place(f, rn, kLowerRight);
     } else {
-        place(f, rn, {Anchor::Centre, Anchor::Centre});
+        place(f, rn, kCentred);
     }
 }
 

@@ -1,11 +1,22 @@
 // The tick's last stage: keep the sequential index in the list and place both windows.
 #pragma once
 
+#include "platform/picture.h"
+
 struct Form1;
 
 namespace engine {
 
 class ResumeNext;
+
+struct Placement {
+    platform::Anchor horizontal;
+    platform::Anchor vertical;
+};
+
+// Where the placement options put the windows on the tick that runs next; throws Failure when an
+// option cannot be read.
+Placement placementOfNextTick(Form1& f);
 
 void wrapIndex(Form1& f, ResumeNext& rn);
 void placeWindows(Form1& f, ResumeNext& rn);

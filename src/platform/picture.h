@@ -17,9 +17,29 @@ public:
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
-// What a picture is loaded for: shown at its own size, which needs all of its pixels, or fitted onto
-// the screen, which needs no more of them than the screen has.
-enum class PictureUse { OwnSize, Fitted };
+// Where a window stands along one side of the screen: at its start, in its middle or at its end.
+enum class Anchor { Start, Centre, End };
+
+// What a picture is loaded for: fitted onto the screen, which needs no more of its pixels than the
+// screen has; or shown at its own size in a window anchored as the placement puts it, which needs
+// only the part of it that will be on the screen.
+struct PictureUse {
+    bool fitted = false;
+    Anchor horizontal = Anchor::Centre;
+    Anchor vertical = Anchor::Centre;
+
+    bool operator==(const PictureUse& other) const
+    {
+        return fitted == other.fitted && horizontal == other.horizontal && vertical == other.vertical;
+    }
+    bool operator!=(const PictureUse& other) const { return !(*this == other); }
+
+    static const PictureUse OwnSize;  // centred
+    static const PictureUse Fitted;
+};
+
+inline const PictureUse PictureUse::OwnSize{};
+inline const PictureUse PictureUse::Fitted{true};
 
 class PictureLoader {
 public:

@@ -295,7 +295,18 @@ struct FakeDesktop : platform::Screen,
     {
         journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
     }
-    static std::string suffix(platform::PictureUse use) { return use == platform::PictureUse::Fitted ? " fitted" : ""; }
+    // " fitted", or where an own-size picture's window is anchored unless it is centred: " at end start".
+    static std::string suffix(platform::PictureUse use)
+    {
+        if (use.fitted)
+            return " fitted";
+        if (use == platform::PictureUse::OwnSize)
+            return "";
+        const auto name = [](platform::Anchor a) {
+            return a == platform::Anchor::Start ? "start" : a == platform::Anchor::End ? "end" : "centre";
+        };
+        return std::string(" at ") + name(use.horizontal) + " " + name(use.vertical);
+    }
     void show(const std::string& text, const std::string& title) override
     {
         journal_.push_back("MsgBox.show " + text + " | " + title);

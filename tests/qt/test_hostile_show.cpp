@@ -22,10 +22,12 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/slide_tick.h"
 #include "hostile_files.h"
+#include "picture/decode/picture_limits.h"
 #include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_worker.h"
@@ -189,38 +191,67 @@ struct ScriptedDecode {
 // Waits are a minute at most, so that a worker or a decode that never gets there fails rather than hangs.
 constexpr int kMinute = 60000;
 
-TEST_F(HostileShow, EndingTheWorkerCancelsItsDecodeAndNeverWaitsOnOneThatIgnoresIt)
+TEST_F(HostileShow, AHeaderReadThatBlocksCostsTheWindowOnlyItsBudgetAndHoldsUpNoOtherPicture)
 {
+    const std::string stuck = write("stuck.jpg", hostile::solid(QSize(8, 8), Qt::red, "JPEG"));
     const std::string good = write("good.jpg", hostile::solid(QSize(8, 8), Qt::red, "JPEG"));
-    for (const bool heedsCancel : {true, false}) {
-        SCOPED_TRACE(heedsCancel ? "a decode that stops when cancelled" : "a decode that ignores it");
+    // As a drive that does not answer: the read heeds no cancelling, only the drive coming back.
+    const auto script = std::make_shared<ScriptedDecode>();
+    auto worker = std::make_unique<platform::qt::DecodeWorker>(
+        platform::qt::decodeFile, [script, stuck](const std::string& path, QSize bound) {
+            if (path == stuck) {
+                script->started = true;
+                static_cast<void>(QTest::qWaitFor([&] { return script->released.load(); }, kMinute));
+                script->returned = true;
+            }
+            return platform::qt::planDecode(path, bound);
+        });
+    int waits = 0;
+    EXPECT_THROW(worker->decode(stuck, {}, [&] { ++waits; }), platform::Failure);
+    EXPECT_TRUE(script->started);
+    EXPECT_GT(waits, 0);
+    EXPECT_FALSE(script->returned);
+    EXPECT_EQ(worker->decode(good, {})->decodedSize(), QSize(8, 8));
+    script->released = true;
+    worker.reset();
+    EXPECT_TRUE(script->returned);
+}
+
+// Exit while a large picture is decoded: the decode is cancelled and waited for, so that no thread
+// outlives what it works on.
+TEST_F(HostileShow, EndingTheWorkerCancelsEveryDecodeAndJoinsItsThreads)
+{
+    const std::vector<std::string> large = {
+        write("large.bmp", hostile::solid(QSize(2000, 2000), Qt::red, "BMP")),
+        write("large.jpg", hostile::solid(QSize(4000, 4000), Qt::red, "JPEG")),
+        write("large.gif", hostile::claiming(hostile::kAnimatedGif, 4000, 4000)),
+    };
+    for (const std::string& file : large) {
+        SCOPED_TRACE(file);
         const auto script = std::make_shared<ScriptedDecode>();
         auto worker = std::make_unique<platform::qt::DecodeWorker>(
-            [script, heedsCancel](const std::string& path, QSize, const std::atomic<bool>* cancelled,
-                                  QImage*) -> platform::qt::DecodedFile {
+            [script](const std::string& path, QSize bound, const std::atomic<bool>* cancelled, QImage* scratch) {
                 script->started = true;
-                const auto done = [&] { return (heedsCancel && cancelled->load()) || script->released; };
-                script->cancelled = QTest::qWaitFor(done, kMinute) && cancelled->load();
+                try {
+                    platform::qt::decodeFile(path, bound, cancelled, scratch);
+                } catch (const platform::Failure&) {
+                }
+                script->cancelled = cancelled->load();
                 script->returned = true;
-                throw platform::Failure("scripted: " + path);
+                return platform::qt::DecodedFile{};
+            },
+            // The GIF claims more pixels than it codes: it is planned as any picture, to be decoded.
+            [](const std::string&, QSize) {
+                return platform::qt::DecodePlan{0, std::chrono::minutes(1)};
             });
-        if (heedsCancel) {
-            worker->request(good, {});
-            ASSERT_TRUE(QTest::qWaitFor([&] { return script->started.load(); }, kMinute));
-        } else {
-            // The window's thread is let go at the decode's time budget, with a failure, and may
-            // keep its windows painted meanwhile.
-            int waits = 0;
-            EXPECT_THROW(worker->decode(good, {}, {}, [&] { ++waits; }), platform::Failure);
-            EXPECT_GT(waits, 0);
-        }
-        // A generous guard: a destructor that waits on the decode fails here rather than hangs.
-        auto ending = std::async(std::launch::async, [&] { worker.reset(); });
-        ASSERT_EQ(ending.wait_for(std::chrono::seconds(30)), std::future_status::ready);
-        const auto returned = [&] { return script->returned.load(); };
-        EXPECT_EQ(heedsCancel ? QTest::qWaitFor(returned, kMinute) : returned(), heedsCancel);
-        script->released = true;
-        ASSERT_TRUE(QTest::qWaitFor(returned, kMinute));
+        worker->request(file, {});
+        // Ended as soon as the decode starts: polling the event loop would leave it time to finish.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (!script->started && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::yield();
+        ASSERT_TRUE(script->started);
+        worker.reset();
+        EXPECT_TRUE(script->returned);
         EXPECT_TRUE(script->cancelled);
     }
 }
@@ -251,10 +282,15 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
     EXPECT_EQ(platform::qt::chargedBytes(), charged);
     EXPECT_EQ(worker.decode(wide, screen)->decodedSize(), QSize(1920, 1));
     EXPECT_EQ(decodes, 1);
-    // What failed ahead fails at its turn without a second decode on the window's thread.
+    // What failed ahead fails at its turn without a second decode.
     const std::string noise = write("noise.jpg", hostile::noise(4000));
     worker.request(noise, {});
     EXPECT_THROW(worker.decode(noise, {}), platform::Failure);
+    EXPECT_EQ(decodes, 2);
+    // A PNG of empty chunks, one more than any picture is written in, named as a JPEG.
+    QByteArray chunks = hostile::solid(QSize(4, 4), Qt::red, "PNG");
+    chunks.insert(33, QByteArray("\0\0\0\0zzZz\0\0\0\0", 12).repeated(platform::qt::kMaxPngChunks + 1));
+    EXPECT_THROW(worker.decode(write("chunks.jpg", chunks), {}), platform::Failure);
     EXPECT_EQ(decodes, 2);
 }
 

@@ -46,9 +46,10 @@ QImage waves(QSize size)
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(128 + static_cast<int>(100 * std::sin(x / 41.0 + y / 67.0)),
-                                      128 + static_cast<int>(90 * std::cos(x / 23.0 - y / 31.0)),
-                                      128 + static_cast<int>(60 * std::sin((x + y) / 19.0))));
+            image.setPixel(x, y,
+                           qRgb(128 + static_cast<int>(100 * std::sin(x / 41.0 + y / 67.0)),
+                                128 + static_cast<int>(90 * std::cos(x / 23.0 - y / 31.0)),
+                                128 + static_cast<int>(60 * std::sin((x + y) / 19.0))));
     return image;
 }
 
@@ -177,6 +178,11 @@ TEST_F(Pictures, DecodeMadeAheadServesOnlyTheFileVersionAndUseItWasMadeFor)
     aheadCompletely(a);
     ASSERT_EQ(::rename(write("new.bmp", bitmap(Qt::yellow)).c_str(), a.c_str()), 0);
     EXPECT_EQ(colourOf(load(a)), QColor(Qt::yellow));
+    // So is a broken file fixed after its decode ahead failed.
+    const std::string broken = write("broken.bmp", hostile::noise(100));
+    aheadCompletely(broken);
+    ASSERT_EQ(::rename(write("fixed.bmp", bitmap(Qt::yellow)).c_str(), broken.c_str()), 0);
+    EXPECT_EQ(colourOf(load(broken)), QColor(Qt::yellow));
 
     // The next file loaded is not the one decoded ahead.
     aheadCompletely(a);
@@ -271,8 +277,8 @@ TEST_F(Pictures, JpegBeyondTheLimitsIsRefused)
     }
 
     // Too many pixels, or wider than a window can be, at their own size; an eighth or less fitted.
-    for (const auto& [size, fittedSize] : {std::pair{QSize(16000, 16000), QSize(600, 600)},
-                                           std::pair{QSize(40000, 8), QSize(800, 1)}}) {
+    for (const auto& [size, fittedSize] :
+         {std::pair{QSize(16000, 16000), QSize(600, 600)}, std::pair{QSize(40000, 8), QSize(800, 1)}}) {
         SCOPED_TRACE(size.width());
         const std::string path = write("large.jpg", jpeg_files::flatGrey(size.width(), size.height()));
         EXPECT_THROW(decodeFile(path, {}), Failure);

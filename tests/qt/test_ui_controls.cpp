@@ -157,6 +157,22 @@ TYPED_TEST(Contract, AChangeRaisesOneEventAndTheSameValueAgainNoneWhoeverMakesIt
     EXPECT_EQ(ui.scrollBar("HScroll1").value(), 7000);
 }
 
+// The resume-next tick counts on a failing handler failing the unit that set the value.
+TYPED_TEST(Contract, AHandlersFailureReachesTheCodeThatChangedTheValue)
+{
+    auto& ui = this->desk.ui;
+    const auto fail = [] { throw Failure("handler"); };
+    ui.checkBox("chkReSize").Click.connect(fail);
+    ui.textBox("Text1").Change.connect(fail);
+    ui.scrollBar("HScroll1").Change.connect(fail);
+    EXPECT_THROW(ui.checkBox("chkReSize").setValue(1), Failure);
+    EXPECT_THROW(ui.textBox("Text1").setText("File  4 OF  12"), Failure);
+    EXPECT_THROW(ui.scrollBar("HScroll1").setValue(7000), Failure);
+    EXPECT_EQ(ui.checkBox("chkReSize").value(), 1);
+    EXPECT_EQ(ui.textBox("Text1").text(), "File  4 OF  12");
+    EXPECT_EQ(ui.scrollBar("HScroll1").value(), 7000);
+}
+
 // The slide tick relies on a Click for every index it sets, and on -1 clearing the selection.
 TYPED_TEST(Contract, AListIndexSetClicksEveryTimeWhileTheUserCannotEmptyTheSelection)
 {

@@ -13,9 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "platform/failure.h"
+#include "platform/qt/handler_wait.h"
 #include "platform/qt/qt_picture.h"
 #include "qt_windows.h"
 
@@ -171,6 +173,29 @@ TEST_F(Surfaces, AWindowReachingBeyondTheScreenIsMadeOnlyWhereItIsOnIt)
         }
     }
     EXPECT_EQ(picture1()->pos(), designed);
+}
+
+// While the window's thread waits inside a handler, however deeply, the windows stay painted, no
+// handler runs, and a window closed meanwhile closes only after the handler.
+TEST_F(Surfaces, AWaitInsideAHandlerKeepsThePanelPaintedRunsNoHandlerAndPutsOffAClose)
+{
+    ui.pictureBox("Picture1").setPicture(std::make_shared<SolidPicture>(QSize(40, 40), Qt::red));
+    ui.checkBox("chkReSize").Click.connect([this] { log += "chkReSize "; });
+    ui.window("Form1").show();
+    ui.window("Form2").show();
+    {
+        const platform::qt::HandlerWait outer;
+        {
+            const platform::qt::HandlerWait inner;
+        }
+        QTest::mouseClick(control("chkReSize"), Qt::LeftButton);
+        widgetOf("Form2")->close();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(ui.window("Form2").visible());
+        EXPECT_EQ(pixel(picture1(), 5, 5), QColor(Qt::red));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ui.window("Form2").visible(); }));
+    EXPECT_EQ(log, "");
 }
 
 TEST_F(Surfaces, ClosingTheMainWindowEndsTheProgramWithEveryWindow)

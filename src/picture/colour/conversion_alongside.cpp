@@ -18,14 +18,15 @@ constexpr int kBandRows = 32;
 }  // namespace
 
 ConversionAlongside::ConversionAlongside(ColourTransform transform, const uchar* in, qsizetype inLine, uchar* out,
-                                         qsizetype outLine, int width, int height)
+                                         qsizetype outLine, int width, int height, const std::atomic<bool>* cancelled)
     : transform_(std::move(transform)),
       in_(in),
       inLine_(inLine),
       out_(out),
       outLine_(outLine),
       width_(width),
-      height_(height)
+      height_(height),
+      cancelled_(cancelled)
 {
     if (!transform_.converts() || qint64{width} * height < kPixelsWorthAThread)
         return;
@@ -61,16 +62,18 @@ void ConversionAlongside::rowsDecoded(int rows)
 
 void ConversionAlongside::finish()
 {
-    if (!thread_.joinable()) {
-        if (transform_.converts())
-            convert(0, height_);
+    if (!transform_.converts())
         return;
+    {
+        const std::lock_guard lock(mutex_);
+        rowsDecoded_ = height_;
     }
-    rowsDecoded(height_);
+    decoded_.notify_all();
     // The rows decoded last are shared out between both threads.
     while (convertNextBand()) {
     }
-    thread_.join();
+    if (thread_.joinable())
+        thread_.join();
 }
 
 void ConversionAlongside::convert(int from, int to) const
@@ -85,7 +88,7 @@ bool ConversionAlongside::convertNextBand()
     {
         std::unique_lock lock(mutex_);
         decoded_.wait(lock, [this] { return abandoned_ || rowsClaimed_ < rowsDecoded_ || rowsClaimed_ == height_; });
-        if (abandoned_ || rowsClaimed_ == height_)
+        if (abandoned_ || rowsClaimed_ == height_ || (cancelled_ && cancelled_->load()))
             return false;
         from = rowsClaimed_;
         to = std::min(rowsDecoded_, from + kBandRows);

@@ -1,6 +1,7 @@
 // Converting a decode's rows to the screen's colours on a second thread while the decode goes on.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -17,9 +18,9 @@ namespace platform::qt {
 class ConversionAlongside {
 public:
     // For rows converted from in to out, which may be the same rows; nothing is converted before
-    // rows are decoded.
+    // rows are decoded, nor once cancelled is set.
     ConversionAlongside(ColourTransform transform, const uchar* in, qsizetype inLine, uchar* out, qsizetype outLine,
-                        int width, int height);
+                        int width, int height, const std::atomic<bool>* cancelled = nullptr);
     // Gives up the rows not converted yet, as when the decode has failed.
     ~ConversionAlongside();
     ConversionAlongside(const ConversionAlongside&) = delete;
@@ -27,7 +28,7 @@ public:
 
     // The decode has filled rows rows from the first.
     void rowsDecoded(int rows);
-    // The decode is complete: returns once every row is converted.
+    // The decode is complete: returns once every row is converted, or at once when cancelled.
     void finish();
 
 private:
@@ -43,6 +44,7 @@ private:
     const qsizetype outLine_;
     const int width_;
     const int height_;
+    const std::atomic<bool>* const cancelled_;
     std::mutex mutex_;
     std::condition_variable decoded_;
     int rowsDecoded_ = 0;

@@ -125,11 +125,12 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
     const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
     DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
     ConversionAlongside conversion(colours.transform, image.constBits(), image.bytesPerLine(), image.bits(),
-                                   image.bytesPerLine(), size.width(), size.height());
+                                   image.bytesPerLine(), size.width(), size.height(), cancelled);
     readJpegRows(s, image.bits(), image.bytesPerLine(), path,
                  [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
     decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
+    stopIfCancelled(cancelled, path);
     decoded.image = oriented(resampled(image, storedTarget), orientation);
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);

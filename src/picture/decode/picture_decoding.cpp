@@ -68,14 +68,18 @@ FileStamp openRegularFile(const std::string& path, QFile& file)
 
 // Qt's PNG reader allocates what a chunk's length field claims before it reads the chunk, so a few
 // hundred bytes claiming a 2 GB text chunk would cost 2 GB and seconds. A chunk longer than the
-// whole file is a lie: such a file is refused before the reader sees it.
+// whole file is a lie: such a file is refused before the reader sees it. So is one of more chunks
+// than any picture in the limits is written in, whose walk alone would cost seconds.
 void refuseLyingPngChunks(QIODevice& file, const std::string& path)
 {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     if (file.peek(8) != signature)
         return;
     const qint64 size = file.size();
-    for (qint64 at = 8; at + 8 <= size;) {
+    int chunks = 0;
+    for (qint64 at = 8; at + 8 <= size; ++chunks) {
+        if (chunks == kMaxPngChunks)
+            throw Failure("corrupt picture: too many chunks: " + path);
         if (!file.seek(at))
             break;
         const QByteArray header = file.read(8);
@@ -95,8 +99,7 @@ void refuseLyingPngChunks(QIODevice& file, const std::string& path)
 // The two formats the raster painter copies and blends without converting.
 QImage drawable(QImage image)
 {
-    const QImage::Format format =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const QImage::Format format = image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     return image.format() == format ? image : image.convertToFormat(format);
 }
 
@@ -114,7 +117,8 @@ QSize orientedSize(QImageReader& reader, QFile& file, const std::string& path)
 }
 
 // Anything but JPEG: Qt's readers, whole, then resampled to the size asked for.
-DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QImage* scratch)
+DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
+                         QImage* scratch)
 {
     QImageReader reader;
     // The header tells the size, so an enormous picture is refused before anything is allocated.
@@ -134,6 +138,7 @@ DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, QIma
     decoded.natural = image.size();
     refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
     decoded.displayProfile = toDisplayColours(image, embeddedProfile(file, image));
+    stopIfCancelled(cancelled, path);
     decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())
         throw Failure("out of memory for " + path);
@@ -181,12 +186,17 @@ DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<b
 {
     CancellableFile file(cancelled);
     const FileStamp stamp = openRegularFile(path, file);
-    DecodedFile decoded =
-        isJpeg(file) ? decodeJpeg(file, path, bound, cancelled, scratch) : decodeWithQt(file, path, bound, scratch);
-    if (cancelled && cancelled->load())
-        throw Failure("cancelled: " + path);
+    DecodedFile decoded = isJpeg(file) ? decodeJpeg(file, path, bound, cancelled, scratch)
+                                       : decodeWithQt(file, path, bound, cancelled, scratch);
+    stopIfCancelled(cancelled, path);
     decoded.stamp = stamp;
     return decoded;
+}
+
+void stopIfCancelled(const std::atomic<bool>* cancelled, const std::string& path)
+{
+    if (cancelled && cancelled->load())
+        throw Failure("cancelled: " + path);
 }
 
 PictureHeader readHeader(const std::string& path)

@@ -31,8 +31,8 @@ FileStamp stampOf(const std::string& path);
 QSize coverSize(QSize natural, QSize bound);
 
 struct DecodedFile {
-    QImage image;    // at coverSize(natural, bound), in a format painted without conversion
-    QSize natural;   // after the EXIF orientation
+    QImage image;   // at coverSize(natural, bound), in a format painted without conversion
+    QSize natural;  // after the EXIF orientation
     FileStamp stamp;
     QByteArray displayProfile;  // the profile the colours were converted to; empty for sRGB
 };
@@ -54,6 +54,9 @@ PictureHeader readHeader(const std::string& path);
 // one is given, reusing its memory from one call to the next.
 DecodedFile decodeFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled = nullptr,
                        QImage* scratch = nullptr);
+
+// Throws Failure once cancelled is set, so that a decode stops between its steps.
+void stopIfCancelled(const std::atomic<bool>* cancelled, const std::string& path);
 
 // Throws Failure unless a picture decoded at decoded and drawn at drawn, both known from its header,
 // keeps to the pixel limit and to the side a window can take.

@@ -18,5 +18,7 @@ inline constexpr std::int64_t kScratchLimitBytes = std::int64_t{64} * 1024 * 102
 // thousand, a JPEG's Huffman code at least one bit for each block of 64. A header claiming more is
 // a lie that would cost a decode of filler.
 inline constexpr std::int64_t kMaxPixelsPerByte = 16384;
+// Encoders write a PNG's data in chunks of 8 kB or more: this many hold well beyond the pixel limit.
+inline constexpr int kMaxPngChunks = 1 << 16;
 
 }  // namespace platform::qt

@@ -16,11 +16,6 @@ std::atomic<std::int64_t> charged{0};
 
 }  // namespace
 
-BudgetCharge::BudgetCharge(std::int64_t bytes) : bytes_(bytes)
-{
-    charged += bytes_;
-}
-
 BudgetCharge::~BudgetCharge()
 {
     charged -= bytes_;
@@ -37,14 +32,40 @@ BudgetCharge& BudgetCharge::operator=(BudgetCharge&& other) noexcept
     return *this;
 }
 
+std::optional<BudgetCharge> BudgetCharge::tryReserve(std::int64_t bytes)
+{
+    if (bytes < 0)
+        return std::nullopt;
+    std::int64_t before = charged.load();
+    do {
+        if (before + bytes > kPictureBudgetBytes)
+            return std::nullopt;
+    } while (!charged.compare_exchange_weak(before, before + bytes));
+    return BudgetCharge(bytes);
+}
+
+BudgetCharge BudgetCharge::reserve(std::int64_t bytes, const std::string& what)
+{
+    std::optional<BudgetCharge> charge = tryReserve(bytes);
+    if (!charge)
+        throw Failure("beyond the memory budget: " + what);
+    return std::move(*charge);
+}
+
+void BudgetCharge::settle(std::int64_t bytes, const std::string& what)
+{
+    if (bytes > bytes_) {
+        BudgetCharge more = reserve(bytes - bytes_, what);
+        bytes_ += std::exchange(more.bytes_, 0);
+        return;
+    }
+    charged -= bytes_ - bytes;
+    bytes_ = bytes;
+}
+
 std::int64_t chargedBytes()
 {
     return charged.load();
-}
-
-bool fitsBudget(std::int64_t bytes)
-{
-    return chargedBytes() + bytes <= kPictureBudgetBytes;
 }
 
 std::chrono::milliseconds decodeTimeBudget(QSize natural)

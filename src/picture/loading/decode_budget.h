@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QSize>
@@ -19,26 +20,36 @@ inline std::int64_t pixelBytes(QSize size)
     return size.isEmpty() ? 0 : std::int64_t{4} * size.width() * size.height();
 }
 
-// Memory held for decoded pixels, counted against the budget for as long as the charge lives.
+// Memory reserved for decoded pixels, counted against the budget for as long as the charge lives. A
+// charge is reserved before the memory is allocated, so that threads reserving at once never
+// overrun the budget together; its holder gives back what it does not use.
 class BudgetCharge {
 public:
     BudgetCharge() = default;
-    explicit BudgetCharge(std::int64_t bytes);
     ~BudgetCharge();
     BudgetCharge(BudgetCharge&& other) noexcept;
     BudgetCharge& operator=(BudgetCharge&& other) noexcept;
     BudgetCharge(const BudgetCharge&) = delete;
     BudgetCharge& operator=(const BudgetCharge&) = delete;
 
+    // bytes beside everything reserved, or nothing when they do not fit.
+    static std::optional<BudgetCharge> tryReserve(std::int64_t bytes);
+    // As tryReserve, but throws Failure naming what when the bytes do not fit.
+    static BudgetCharge reserve(std::int64_t bytes, const std::string& what);
+
+    std::int64_t bytes() const { return bytes_; }
+    // Holds exactly bytes from now on: gives back what it does not use, or reserves the rest,
+    // throwing Failure naming what when that does not fit.
+    void settle(std::int64_t bytes, const std::string& what);
+
 private:
+    explicit BudgetCharge(std::int64_t bytes) : bytes_(bytes) {}
+
     std::int64_t bytes_ = 0;
 };
 
 // What all live charges hold, in bytes.
 std::int64_t chargedBytes();
-
-// Whether bytes more still fit the budget beside what is charged.
-bool fitsBudget(std::int64_t bytes);
 
 // How long a decode of a picture of natural size may take before it is given up: in proportion to
 // its pixels, with a floor for the smallest.

@@ -1,12 +1,10 @@
-// The thread that decodes pictures: the one asked for now, or the one most likely asked for next.
+// The threads that decode pictures: the one asked for now, or the one most likely asked for next.
 #include "platform/qt/decode_worker.h"
 
-#include <algorithm>
-#include <chrono>
 #include <optional>
+#include <system_error>
 #include <utility>
 
-#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 #include "platform/qt/decoded_picture.h"
 
@@ -17,8 +15,13 @@ namespace {
 // How often a caller waiting on a decode is given the chance to keep its windows painted: a frame.
 constexpr std::chrono::milliseconds kWaitSlice(16);
 
-// How long an ending worker is given to notice its decode was cancelled before it is left behind.
-constexpr std::chrono::milliseconds kStopGrace(250);
+// What a job may take before its header tells how large the picture is: the stamp and the header of
+// a file on a drive that does not answer must not hold the window any longer.
+const std::chrono::milliseconds kHeaderBudget = decodeTimeBudget({});
+
+// Threads beside jobs that outran their budget and have not stopped yet; beyond that, the next
+// picture waits its turn and, like them, fails at its budget.
+constexpr std::size_t kMostThreads = 3;
 
 // A decode under way holds more than its result: a progressive JPEG keeps every coefficient of the
 // picture, a reduced one the picture at the nearest scale. A decode ahead leaves room for as much.
@@ -26,203 +29,196 @@ constexpr std::int64_t kWorkingMemoryFactor = 2;
 
 }  // namespace
 
-// Owned with the thread, so that a thread left to end on its own never outlives what it works on.
-struct DecodeWorker::Shared {
-    enum class Stage { Idle, Queued, Decoding, Done };
-
-    explicit Shared(Decode decode) : decoder(std::move(decode)) {}
-
-    void run();
-    // Forgets what was asked for, cancelling its decode; the caller releases the returned result
-    // once it no longer holds the lock.
-    std::shared_ptr<const DecodedPicture> dropLocked();
-    void queueLocked(const std::string& path, QSize bound, bool ahead);
-    bool asks(const std::string& path, QSize bound) const
+// The scratch goes to one job at a time; a job beside it decodes without.
+struct DecodeWorker::ScratchLoan {
+    explicit ScratchLoan(DecodeWorker& lender) : worker(lender)
     {
-        return stage != Stage::Idle && path == askedPath && bound == askedBound;
+        const std::lock_guard lock(worker.mutex_);
+        owner = !worker.scratchLent_;
+        if (owner)
+            image = std::move(worker.scratch_);
+        worker.scratchLent_ = true;
     }
+    ~ScratchLoan()
+    {
+        if (!owner)
+            return;
+        const std::lock_guard lock(worker.mutex_);
+        worker.scratch_ = std::move(image);
+        worker.scratchLent_ = false;
+    }
+    ScratchLoan(const ScratchLoan&) = delete;
+    ScratchLoan& operator=(const ScratchLoan&) = delete;
 
-    const Decode decoder;
-    std::mutex mutex;
-    std::condition_variable changed;
-    // Only the worker moves a request from Queued to Decoding, and any other request moves it away:
-    // a decode that finds its stage changed was for a request no longer asked for.
-    Stage stage = Stage::Idle;
-    std::string askedPath;
-    QSize askedBound;
-    bool askedAhead = false;
-    // The worker's plan of a decode ahead, so that the caller who comes to wait on it need not
-    // read the file's header again on its own thread.
-    std::optional<DecodePlan> plan;
-    std::shared_ptr<const DecodedPicture> result;
-    std::exception_ptr error;
-    std::atomic<bool> cancelled{false};
-    bool stopping = false;
-    bool ended = false;
-    // The worker's own: the reduced decode's buffer, kept from one picture to the next.
-    QImage scratch;
+    DecodeWorker& worker;
+    bool owner = false;
+    QImage image;
 };
 
-DecodeWorker::DecodeWorker(Decode decode) : shared_(std::make_shared<Shared>(std::move(decode))) {}
+struct DecodeWorker::Job {
+    Job(std::string file, QSize within, bool early) : path(std::move(file)), bound(within), ahead(early) {}
+
+    const std::string path;
+    const QSize bound;
+    const bool ahead;
+    std::atomic<bool> cancelled{false};
+    // What a decode made ahead came to, served again while the file's stamp is the same.
+    std::optional<Outcome> earlier;
+    // Under the worker's lock: the time the header gives the decode; the outcome, once done.
+    std::optional<std::chrono::milliseconds> budget;
+    std::optional<Outcome> outcome;
+};
+
+DecodeWorker::DecodeWorker(Decode decode, Plan plan) : decoder_(std::move(decode)), planner_(std::move(plan)) {}
 
 DecodeWorker::~DecodeWorker()
 {
-    std::unique_lock lock(shared_->mutex);
-    shared_->stopping = true;
-    shared_->cancelled = true;
-    shared_->changed.notify_all();
-    if (!worker_.joinable())
-        return;
-    const bool ended = shared_->changed.wait_for(lock, kStopGrace, [this] { return shared_->ended; });
+    std::unique_lock lock(mutex_);
+    stopping_ = true;
+    for (const std::shared_ptr<Job>& job : queue_)
+        job->cancelled = true;
+    if (ahead_)
+        ahead_->cancelled = true;
+    changed_.notify_all();
+    std::vector<std::thread> threads = std::move(threads_);
     lock.unlock();
-    if (ended)
-        worker_.join();
-    else
-        worker_.detach();
+    for (std::thread& thread : threads)
+        thread.join();
 }
 
 void DecodeWorker::request(const std::string& path, QSize bound)
 {
-    std::unique_lock lock(shared_->mutex);
-    if (shared_->asks(path, bound))
+    std::unique_lock lock(mutex_);
+    if (ahead_ && !ahead_->cancelled && ahead_->path == path && ahead_->bound == bound)
         return;
-    std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
-    // Released first, so that the budget the worker reads no longer counts it.
+    std::shared_ptr<Job> dropped = std::exchange(ahead_, nullptr);
+    if (dropped)
+        dropped->cancelled = true;
+    // Released first, so that the budget the new job reads no longer counts it.
     lock.unlock();
     dropped.reset();
     lock.lock();
-    startLocked();
-    shared_->queueLocked(path, bound, true);
+    ahead_ = queueLocked(path, bound, true);
 }
 
 std::shared_ptr<const DecodedPicture> DecodeWorker::decode(const std::string& path, QSize bound,
-                                                           const std::function<void()>& makeRoom,
                                                            const std::function<void()>& whileWaiting)
 {
-    std::unique_lock lock(shared_->mutex);
-    const bool madeAhead = shared_->asks(path, bound);
-    // A picture decoded ahead needs no second look at its file on the window's thread.
-    DecodePlan plan;
-    if (madeAhead && shared_->plan) {
-        plan = *shared_->plan;
-    } else if (!madeAhead || shared_->stage != Shared::Stage::Done) {
-        lock.unlock();
-        plan = planDecode(path, bound);
-        lock.lock();
-    }
-    if (!madeAhead) {
-        std::shared_ptr<const DecodedPicture> dropped = shared_->dropLocked();
-        lock.unlock();
-        dropped.reset();
-        if (makeRoom && !fitsBudget(plan.bytes))
-            makeRoom();
-        lock.lock();
-        startLocked();
-        shared_->queueLocked(path, bound, false);
-    }
-    // Waiting for a decode under way still costs less than starting another.
-    const auto done = [this] { return shared_->stage == Shared::Stage::Done; };
-    const auto deadline = std::chrono::steady_clock::now() + plan.time;
-    while (!shared_->changed.wait_for(lock, std::min(kWaitSlice, plan.time), done)) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            shared_->dropLocked();
-            throw Failure("decoding took too long: " + path);
+    const Clock::time_point start = Clock::now();
+    std::unique_lock lock(mutex_);
+    std::shared_ptr<Job> ahead = std::exchange(ahead_, nullptr);
+    lock.unlock();
+    std::optional<Outcome> earlier;
+    if (ahead && ahead->path == path && ahead->bound == bound)
+        earlier = wait(*ahead, start, whileWaiting);
+    else if (ahead)
+        ahead->cancelled = true;
+    ahead.reset();
+
+    // Even a decode made ahead is checked against the file as it is now, off this thread: a file
+    // fixed since its decode failed is decoded again, one unchanged is not.
+    lock.lock();
+    if (earlier && earlier->gaveWay)
+        earlier.reset();
+    std::shared_ptr<Job> job = queueLocked(path, bound, false, std::move(earlier));
+    lock.unlock();
+    Outcome outcome = wait(*job, start, whileWaiting);
+    if (!outcome.picture)
+        throw Failure(outcome.failure);
+    return std::move(outcome.picture);
+}
+
+std::shared_ptr<DecodeWorker::Job> DecodeWorker::queueLocked(const std::string& path, QSize bound, bool ahead,
+                                                             std::optional<Outcome> earlier)
+{
+    auto job = std::make_shared<Job>(path, bound, ahead);
+    job->earlier = std::move(earlier);
+    if (idle_ == 0 && threads_.size() < kMostThreads) {
+        try {
+            threads_.emplace_back(&DecodeWorker::serve, this);
+        } catch (const std::system_error&) {
+            if (threads_.empty())
+                throw Failure("cannot start decoding " + path);
         }
-        if (whileWaiting) {
+    }
+    queue_.push_back(job);
+    changed_.notify_all();
+    return job;
+}
+
+DecodeWorker::Outcome DecodeWorker::wait(Job& job, Clock::time_point start, const std::function<void()>& whileWaiting)
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (job.outcome)
+            return std::move(*job.outcome);
+        if (Clock::now() >= start + job.budget.value_or(kHeaderBudget)) {
+            job.cancelled = true;
+            throw Failure("decoding took too long: " + job.path);
+        }
+        changed_.wait_for(lock, kWaitSlice);
+        if (whileWaiting && !job.outcome) {
             lock.unlock();
             whileWaiting();
             lock.lock();
         }
     }
-    shared_->stage = Shared::Stage::Idle;
-    std::shared_ptr<const DecodedPicture> picture = std::move(shared_->result);
-    const std::exception_ptr error = std::exchange(shared_->error, nullptr);
-    lock.unlock();
-    if (picture)
-        return picture;
-    // A picture that failed ahead fails now without a second try: a hostile file would otherwise
-    // cost its whole time budget again, on the window's thread.
-    if (error)
-        std::rethrow_exception(error);
-    // A decode made ahead may have given way to the budget.
-    if (madeAhead)
-        return decode(path, bound, makeRoom, whileWaiting);
-    throw Failure("cannot decode " + path);
 }
 
-void DecodeWorker::startLocked()
+DecodeWorker::Outcome DecodeWorker::run(Job& job)
 {
-    // Started before anything is asked for, so that a thread that cannot start leaves no request behind.
-    if (!worker_.joinable())
-        worker_ = std::thread([shared = shared_] { shared->run(); });
+    Outcome outcome;
+    try {
+        outcome.stamp = stampOf(job.path);
+        if (job.earlier && job.earlier->stamp == outcome.stamp)
+            return std::move(*job.earlier);
+        // Out of the budget before the new decode reads it.
+        job.earlier.reset();
+        const DecodePlan plan = planner_(job.path, job.bound);
+        {
+            const std::lock_guard lock(mutex_);
+            job.budget = plan.time;
+        }
+        // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
+        std::optional<BudgetCharge> reserved =
+            BudgetCharge::tryReserve((job.ahead ? kWorkingMemoryFactor : 1) * plan.bytes);
+        if (!reserved && job.ahead) {
+            outcome.gaveWay = true;
+            return outcome;
+        }
+        if (!reserved)
+            throw Failure("beyond the memory budget: " + job.path);
+        ScratchLoan scratch(*this);
+        DecodedFile decoded = decoder_(job.path, job.bound, &job.cancelled, &scratch.image);
+        outcome.picture = std::make_shared<const DecodedPicture>(job.path, std::move(decoded), std::move(*reserved));
+        outcome.stamp = outcome.picture->stamp();
+    } catch (const std::exception& failure) {
+        outcome.failure = failure.what();
+    }
+    return outcome;
 }
 
-std::shared_ptr<const DecodedPicture> DecodeWorker::Shared::dropLocked()
+void DecodeWorker::serve()
 {
-    if (stage == Stage::Decoding)
-        cancelled = true;
-    stage = Stage::Idle;
-    plan.reset();
-    error = nullptr;
-    return std::move(result);
-}
-
-void DecodeWorker::Shared::queueLocked(const std::string& path, QSize bound, bool ahead)
-{
-    askedPath = path;
-    askedBound = bound;
-    askedAhead = ahead;
-    plan.reset();
-    stage = Stage::Queued;
-    changed.notify_all();
-}
-
-void DecodeWorker::Shared::run()
-{
-    std::unique_lock lock(mutex);
+    std::unique_lock lock(mutex_);
     for (;;) {
-        changed.wait(lock, [this] { return stopping || stage == Stage::Queued; });
-        if (stopping)
-            break;
-        stage = Stage::Decoding;
-        cancelled = false;
-        const std::string path = askedPath;
-        const QSize bound = askedBound;
-        const bool ahead = askedAhead;
+        ++idle_;
+        changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        --idle_;
+        if (stopping_)
+            return;
+        std::shared_ptr<Job> job = std::move(queue_.front());
+        queue_.pop_front();
         lock.unlock();
-
-        std::shared_ptr<const DecodedPicture> picture;
-        std::exception_ptr failure;
-        try {
-            // Decoding ahead gives way to what is held: the picture is decoded when its turn comes.
-            bool fits = true;
-            if (ahead) {
-                const DecodePlan made = planDecode(path, bound);
-                fits = fitsBudget(kWorkingMemoryFactor * made.bytes);
-                const std::lock_guard planned(mutex);
-                if (stage == Stage::Decoding)
-                    plan = made;
-            }
-            if (fits)
-                picture = std::make_shared<const DecodedPicture>(path, decoder(path, bound, &cancelled, &scratch));
-        } catch (...) {
-            failure = std::current_exception();
-        }
-
+        Outcome outcome = job->cancelled ? Outcome{{}, "cancelled: " + job->path, {}, false} : run(*job);
         lock.lock();
-        if (stage == Stage::Decoding) {
-            result = std::move(picture);
-            error = failure;
-            stage = Stage::Done;
-        }
-        changed.notify_all();
-        // A decode nobody wants any more is freed without holding up the other thread.
+        job->outcome = std::move(outcome);
+        changed_.notify_all();
+        // A decode nobody wants any more is freed without holding up the other threads.
         lock.unlock();
-        picture.reset();
+        job.reset();
         lock.lock();
     }
-    ended = true;
-    changed.notify_all();
 }
 
 }  // namespace platform::qt

@@ -1,60 +1,86 @@
-// The thread that decodes pictures: the one asked for now, or the one most likely asked for next.
+// The threads that decode pictures: the one asked for now, or the one most likely asked for next.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
-#include <cstdint>
-#include <exception>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <QImage>
 #include <QSize>
 
 #include "picture/decode/picture_decoding.h"
+#include "picture/loading/decode_budget.h"
 
 namespace platform::qt {
 
 class DecodedPicture;
 
-// Every decode of a picture to be shown runs on one worker, so the large buffers a decode needs
-// are reused from one thread's memory rather than held once per thread (only the picture box's
-// whole picture, wanted after a stop, is decoded on a thread of the application's pool). At most
-// one picture is held ahead, and only while it fits the memory budget. No caller waits on a decode
-// past its time budget.
+// Each decode is a job with a cancel token of its own, run off the window's thread from the file's
+// stamp and header on. The window's thread only waits, and never past the decode's time budget. Jobs
+// run one at a time on one thread, so that the large buffers a decode needs are reused; a job that
+// outran its budget and has not yet stopped gets another thread beside it, so that it never holds
+// up the next picture. At most one picture is held ahead, and only while it fits the memory budget.
 class DecodeWorker {
 public:
-    using Decode = std::function<DecodedFile(const std::string& path, QSize bound,
-                                             const std::atomic<bool>* cancelled, QImage* scratch)>;
+    using Decode = std::function<DecodedFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
+                                             QImage* scratch)>;
+    using Plan = std::function<DecodePlan(const std::string& path, QSize bound)>;
 
-    explicit DecodeWorker(Decode decode = decodeFile);
-    // Cancels the decode under way and lets the worker end; one that does not stop soon is left
-    // to end on its own rather than waited for.
+    explicit DecodeWorker(Decode decode = decodeFile, Plan plan = planDecode);
+    // Cancels every job and joins every thread: nothing outlives the worker.
     ~DecodeWorker();
     DecodeWorker(const DecodeWorker&) = delete;
     DecodeWorker& operator=(const DecodeWorker&) = delete;
 
     // Starts decoding path ahead, to cover the picture fitted into bound, unless exactly that is
-    // already asked for; whatever else was asked for is dropped and its decode cancelled.
+    // already asked for; whatever else was asked for ahead is cancelled.
     void request(const std::string& path, QSize bound);
-    // The decode of path for bound: the one made ahead if it is exactly that, waiting while it is
-    // under way, or else a new one, for which makeRoom is called first when it would not fit the
-    // budget; whileWaiting is called about once a frame while the decode runs. Throws Failure as
-    // decodeFile and planDecode do, and when the decode outruns its time.
+    // The decode of path for bound: the one made ahead if it is exactly that and the file has not
+    // changed since, waiting while it is under way, or else a new one; whileWaiting is called about
+    // once a frame meanwhile. Throws Failure as decodeFile and planDecode do, when the decode outruns
+    // its time, and when it does not fit the memory budget beside what is held.
     std::shared_ptr<const DecodedPicture> decode(const std::string& path, QSize bound,
-                                                 const std::function<void()>& makeRoom = {},
                                                  const std::function<void()>& whileWaiting = {});
 
 private:
-    struct Shared;
+    // What a job comes to, as a value: the picture or why there is none, and the file's stamp then.
+    struct Outcome {
+        std::shared_ptr<const DecodedPicture> picture;
+        std::string failure;
+        FileStamp stamp;
+        bool gaveWay = false;  // not decoded, for it would not fit the memory budget
+    };
+    struct Job;
+    using Clock = std::chrono::steady_clock;
 
-    void startLocked();
+    struct ScratchLoan;
 
-    std::shared_ptr<Shared> shared_;
-    std::thread worker_;
+    std::shared_ptr<Job> queueLocked(const std::string& path, QSize bound, bool ahead,
+                                     std::optional<Outcome> earlier = {});
+    Outcome wait(Job& job, Clock::time_point start, const std::function<void()>& whileWaiting);
+    Outcome run(Job& job);
+    void serve();
+
+    const Decode decoder_;
+    const Plan planner_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::shared_ptr<Job>> queue_;
+    std::shared_ptr<Job> ahead_;
+    std::vector<std::thread> threads_;
+    int idle_ = 0;
+    bool stopping_ = false;
+    // The reduced decode's buffer, kept from one picture to the next by whichever job is running.
+    QImage scratch_;
+    bool scratchLent_ = false;
 };
 
 }  // namespace platform::qt

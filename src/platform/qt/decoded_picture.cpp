@@ -2,6 +2,7 @@
 #include "platform/qt/decoded_picture.h"
 
 #include <exception>
+#include <optional>
 #include <utility>
 
 #include "platform/qt/failure_log.h"
@@ -9,14 +10,15 @@
 
 namespace platform::qt {
 
-DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded)
+DecodedPicture::DecodedPicture(std::string path, DecodedFile decoded, BudgetCharge reserved)
     : path_(std::move(path)),
       natural_(decoded.natural),
       stamp_(decoded.stamp),
       displayProfile_(std::move(decoded.displayProfile)),
       decoded_(std::move(decoded.image)),
-      decodedCharge_(decoded_.sizeInBytes())
+      decodedCharge_(std::move(reserved))
 {
+    decodedCharge_.settle(decoded_.sizeInBytes(), path_);
 }
 
 Twips DecodedPicture::width() const
@@ -60,26 +62,24 @@ QImage DecodedPicture::decodeWhole(const std::atomic<bool>* cancelled) const
     return {};
 }
 
-void DecodedPicture::release() const
-{
-    decoded_ = QImage();
-    full_ = QImage();
-    decodedCharge_ = BudgetCharge();
-    fullCharge_ = BudgetCharge();
-}
-
 const QImage& DecodedPicture::fullImage() const
 {
-    // Released pixels are not decoded again here, on the window's thread and outside the budget.
     if (decoded_.size() == natural_ || decoded_.isNull())
         return decoded_;
     if (full_.isNull()) {
-        full_ = decodeWhole(nullptr);
-        // A file changed or gone since it was loaded leaves the loaded decode, stretched.
-        if (full_.isNull())
-            full_ = decoded_;
+        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(pixelBytes(natural_));
+        if (reserved)
+            full_ = decodeWhole(nullptr);
         else
-            fullCharge_ = BudgetCharge(full_.sizeInBytes());
+            passOver("whole picture", "beyond the memory budget: " + path_);
+        // Beyond the budget, or a file changed or gone since it was loaded, leaves the loaded decode,
+        // stretched.
+        if (full_.isNull()) {
+            full_ = decoded_;
+        } else {
+            fullCharge_ = std::move(*reserved);
+            fullCharge_.settle(full_.sizeInBytes(), path_);
+        }
     }
     return full_;
 }

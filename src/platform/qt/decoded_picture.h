@@ -18,7 +18,9 @@ namespace platform::qt {
 // for decodeWhole, which any thread may call.
 class DecodedPicture : public QtPicture {
 public:
-    DecodedPicture(std::string path, DecodedFile decoded);
+    // Holds the decode's pixels on reserved, which it gives back as far as they need less; throws
+    // Failure when they need more than reserved and that does not fit the budget.
+    DecodedPicture(std::string path, DecodedFile decoded, BudgetCharge reserved);
 
     Twips width() const override;
     Twips height() const override;
@@ -31,14 +33,12 @@ public:
     QSize decodedSize() const { return decoded_.size(); }
     const QByteArray& displayProfile() const { return displayProfile_; }
 
-    // The pixels held, whole or not; null once released.
+    // The pixels held, whole or not.
     QImage atHand() const { return full_.isNull() ? decoded_ : full_; }
     bool wholeAtHand() const { return atHand().size() == natural_; }
     // The whole picture decoded again from the same version of the file; null when the file has
     // changed or gone, or the decode fails or is cancelled.
     QImage decodeWhole(const std::atomic<bool>* cancelled) const;
-    // Gives the pixels back to the budget; they are decoded again from the file if ever drawn.
-    void release() const;
 
 private:
     const QImage& fullImage() const;
@@ -47,8 +47,8 @@ private:
     const QSize natural_;
     const FileStamp stamp_;
     const QByteArray displayProfile_;
-    mutable QImage decoded_;
-    mutable BudgetCharge decodedCharge_;
+    const QImage decoded_;
+    BudgetCharge decodedCharge_;
     // Decoded from the file the first time a size beyond the loaded decode is asked for.
     mutable QImage full_;
     mutable BudgetCharge fullCharge_;

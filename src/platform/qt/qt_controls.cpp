@@ -1,4 +1,5 @@
-// The simple controls; each raises its event from its widget's signal, so code and user raise it once.
+// The simple controls. A user's change raises its event from the widget's signal; a change made from
+// code raises it from the setter instead, so that a handler's failure reaches the code that made it.
 #include "platform/qt/qt_controls.h"
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "platform/failure.h"
@@ -139,8 +141,13 @@ void QtCheckBox::setValue(int value)
     static const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
     if (value < 0 || value > 2)
         throw Failure("check box value out of range");
+    QSignalBlocker blocker(box_);
     box_->setTristate(value == 2);
+    const bool changed = box_->checkState() != states[value];
     box_->setCheckState(states[value]);
+    blocker.unblock();
+    if (changed)
+        Click.raise();
 }
 
 QtTextBox::QtTextBox(const ControlDesign& design, QWidget* parent)
@@ -158,7 +165,14 @@ std::string QtTextBox::text() const
 
 void QtTextBox::setText(const std::string& text)
 {
-    edit_->setText(QString::fromStdString(text));
+    const QString changed = QString::fromStdString(text);
+    if (changed == edit_->text())
+        return;
+    {
+        const QSignalBlocker blocker(edit_);
+        edit_->setText(changed);
+    }
+    Change.raise();
 }
 
 QtScrollBar::QtScrollBar(const ControlDesign& design, QWidget* parent)
@@ -192,7 +206,13 @@ void QtScrollBar::setValue(int value)
 {
     if (value < bar_->minimum() || value > bar_->maximum())
         throw Failure("scroll bar value out of range");
-    bar_->setValue(fromBar(value));
+    if (value == this->value())
+        return;
+    {
+        const QSignalBlocker blocker(bar_);
+        bar_->setValue(fromBar(value));
+    }
+    Change.raise();
 }
 
 }  // namespace platform::qt

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 #include "picture/loading/decode_budget.h"
@@ -82,9 +83,10 @@ private:
     {
         wholeAsked_ = true;
         const std::int64_t bytes = pixelBytes(picture->pixelSize());
-        if (!fitsBudget(bytes))
+        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(bytes);
+        if (!reserved)
             return;
-        auto charge = std::make_shared<BudgetCharge>(bytes);
+        auto charge = std::make_shared<BudgetCharge>(std::move(*reserved));
         auto pending = std::make_shared<WholeDecode>();
         pending->receiver = this;
         pending_ = pending;

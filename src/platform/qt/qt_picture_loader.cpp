@@ -15,7 +15,7 @@
 #include "picture/decode/picture_limits.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/failure_log.h"
-#include "platform/qt/raise.h"
+#include "platform/qt/handler_wait.h"
 
 namespace platform::qt {
 
@@ -41,33 +41,24 @@ QtPictureLoader::QtPictureLoader()
 PicturePtr QtPictureLoader::load(const std::string& path, PictureUse use)
 {
     const QSize bound = boundFor(use);
-    // The picture shown until now is still held while the next is decoded; if both do not fit, its
-    // pixels go first, and come back from its file should it be drawn again.
-    const auto makeRoom = [this] {
-        if (const std::shared_ptr<const DecodedPicture> last = lastLoaded_.lock())
-            last->release();
-    };
-    // The windows stay painted while the decode runs; nothing else of the program runs meanwhile.
-    struct Waiting {
-        Waiting() { waitingInsideHandler() = true; }
-        ~Waiting() { waitingInsideHandler() = false; }
-    } waiting;
+    // The windows stay painted while the decode runs, the picture shown until now among them; nothing
+    // else of the program runs meanwhile.
+    const HandlerWait waiting;
     const auto paint = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-    // A decode made ahead is of the file and the screen as they were then; if either has changed
-    // since, the picture is decoded again.
-    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, makeRoom, paint);
-    if (picture->stamp() != stampOf(path) || picture->displayProfile() != displayProfile()) {
+    // A decode made ahead is of the screen as it was then; if it has changed since, the picture is
+    // decoded again. The worker itself decodes again a file changed since.
+    std::shared_ptr<const DecodedPicture> picture = worker_.decode(path, bound, paint);
+    if (picture->displayProfile() != displayProfile()) {
         picture.reset();
-        picture = worker_.decode(path, bound, makeRoom, paint);
+        picture = worker_.decode(path, bound, paint);
     }
-    lastLoaded_ = picture;
     return picture;
 }
 
 void QtPictureLoader::prefetch(const std::string& path, PictureUse use)
 {
     // Asked from the loop that keeps the windows painted, it would drop the decode being waited on.
-    if (waitingInsideHandler())
+    if (HandlerWait::open())
         return;
     // A hint that cannot be taken up costs nothing but the time it would have saved.
     try {

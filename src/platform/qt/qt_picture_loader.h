@@ -13,8 +13,8 @@ namespace platform::qt {
 // Decodes by content, not by name, with the EXIF orientation applied and the colours converted from
 // the picture's profile to the screen's, whole or, for a fitted picture, at the smallest size that
 // covers it fitted into the primary screen; refuses anything but a regular file and any picture
-// whose pixels would need more memory than a set limit. A picture that would not fit the memory
-// budget beside the one loaded before is decoded once that one's pixels are given back.
+// whose pixels would need more memory than a set limit, or would not fit the memory budget beside
+// what is held, the picture shown until now among it.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
@@ -24,7 +24,6 @@ public:
 private:
     ScreenProfileWatch screenProfile_;
     DecodeWorker worker_;
-    std::weak_ptr<const DecodedPicture> lastLoaded_;
 };
 
 }  // namespace platform::qt

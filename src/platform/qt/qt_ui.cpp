@@ -1,7 +1,6 @@
 // Builds the windows and their controls from the designs and finds them by name and kind.
 #include "platform/qt/qt_ui.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -11,6 +10,7 @@
 #include "platform/failure.h"
 #include "platform/qt/failure_log.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/handler_wait.h"
 #include "platform/qt/idle_prefetch.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_lists.h"
@@ -19,7 +19,6 @@
 #include "platform/qt/qt_system.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_window.h"
-#include "platform/qt/raise.h"
 
 namespace platform::qt {
 
@@ -37,18 +36,6 @@ struct QtUi::Services {
 };
 
 namespace {
-
-// A window closed from the desktop while a handler waits on a decode closes once the handler is
-// done: closing it then would pull the window from under the handler.
-void whenNoHandlerWaits(std::function<void()> act)
-{
-    constexpr int kRetryMs = 20;
-    if (!waitingInsideHandler()) {
-        act();
-        return;
-    }
-    QTimer::singleShot(kRetryMs, [act = std::move(act)]() mutable { whenNoHandlerWaits(std::move(act)); });
-}
 
 struct Built {
     std::unique_ptr<Control> control;
@@ -168,14 +155,16 @@ void QtUi::rereadFilesOnReopen()
     }
 }
 
+// A window closed from the desktop while a handler waits on a decode closes once the handler is
+// done: closing it then would pull the window from under the handler.
 std::function<void()> QtUi::closeRequest(const WindowDesign& design, bool mainWindow)
 {
     if (mainWindow)
-        return [this] { whenNoHandlerWaits([this] { services_->program.end(); }); };
+        return [this] { HandlerWait::whenEnded([this] { services_->program.end(); }); };
     // A black backdrop holds nothing worth keeping; any other window keeps its image for later.
     if (design.black)
-        return [this, name = design.name] { whenNoHandlerWaits([this, name] { windows_.at(name)->unload(); }); };
-    return [this, name = design.name] { whenNoHandlerWaits([this, name] { windows_.at(name)->hide(); }); };
+        return [this, name = design.name] { HandlerWait::whenEnded([this, name] { windows_.at(name)->unload(); }); };
+    return [this, name = design.name] { HandlerWait::whenEnded([this, name] { windows_.at(name)->hide(); }); };
 }
 
 void QtUi::closeWindows()

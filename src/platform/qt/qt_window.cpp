@@ -309,13 +309,14 @@ void QtWindow::paintPicture(const Picture& picture, Twips x, Twips y, Twips widt
     image_.setDevicePixelRatio(1);
     const auto restoreRatio = qScopeGuard([this, ratio] { image_.setDevicePixelRatio(ratio); });
     if (needed != image_.size()) {
+        BudgetCharge charge = BudgetCharge::reserve(pixelBytes(needed), "painting");
         QImage grown(needed, QImage::Format_RGB32);
         if (grown.isNull())
             throw Failure("out of memory for painting");
         grown.fill(s.background());
         QPainter(&grown).drawImage(0, 0, image_);
         image_ = std::move(grown);
-        imageCharge_ = BudgetCharge(image_.sizeInBytes());
+        imageCharge_ = std::move(charge);
     }
     QPainter painter(&image_);
     if (!qtPicture->draw(painter, target))

@@ -6,22 +6,14 @@
 
 #include "platform/event.h"
 #include "platform/qt/failure_log.h"
+#include "platform/qt/handler_wait.h"
 
 namespace platform::qt {
-
-// True while the window's thread waits on a decode inside a handler. The events it delivers
-// meanwhile, to keep the windows painted, start no handler: a timer's tick is dropped, as a busy
-// thread would merge it, and the user's input waits until the handler is done.
-inline bool& waitingInsideHandler()
-{
-    static bool waiting = false;
-    return waiting;
-}
 
 template <typename... Args>
 void raiseFromQt(const Notification<Args...>& event, Args... args)
 {
-    if (waitingInsideHandler())
+    if (HandlerWait::open())
         return;
     try {
         event.raise(args...);
