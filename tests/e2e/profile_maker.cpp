@@ -1,5 +1,6 @@
 // Writes an ICC profile made with Little CMS to standard output, or with --on-root as the screen's
-// profile onto the X root window: sRGB, Adobe RGB (1998), or sRGB with its red and green swapped.
+// profile onto the X root window: sRGB, Adobe RGB (1998), sRGB with its red and green swapped, or
+// sRGB that is slow to build a transform with.
 #include <lcms2.h>
 #include <xcb/xcb.h>
 
@@ -47,8 +48,21 @@ int main(int argc, char* argv[])
         cmsToneCurve* curves[] = {curve, curve, curve};
         profile = cmsCreateRGBProfile(&white, &primaries, curves);
         cmsFreeToneCurve(curve);
+    } else if (std::strcmp(kind, "slow") == 0) {
+        // Each way through a table of thousands of steps that change nothing: sound, and minutes of
+        // work for Little CMS to build a transform with.
+        profile = cmsCreate_sRGBProfile();
+        cmsPipeline* table = cmsPipelineAlloc(nullptr, 3, 3);
+        float corners[2 * 2 * 2 * 3];
+        for (int i = 0; i < 24; ++i)
+            corners[i] = static_cast<float>((i / 3 >> (2 - i % 3)) & 1);
+        for (int step = 0; step < 8000; ++step)
+            cmsPipelineInsertStage(table, cmsAT_END, cmsStageAllocCLutFloat(nullptr, 2, 3, 3, corners));
+        cmsWriteTag(profile, cmsSigDToB0Tag, table);
+        cmsWriteTag(profile, cmsSigBToD0Tag, table);
+        cmsPipelineFree(table);
     } else {
-        std::fprintf(stderr, "usage: %s srgb|adobe-rgb|swapped [--on-root]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s srgb|adobe-rgb|swapped|slow [--on-root]\n", argv[0]);
         return 2;
     }
     cmsUInt32Number size = 0;

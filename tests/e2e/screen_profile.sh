@@ -18,4 +18,18 @@ xprop -root -remove _ICC_PROFILE
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture was not shown in sRGB once the profile was removed" screen_shows $CX $CY 255 0 0
 stop_show
+
+# A profile whose transforms take minutes to build is given up on within a decode's budget: the
+# window goes on answering, and the picture is shown in sRGB, whether the profile comes while the
+# program runs or is there when it starts.
+"$profile_maker" slow --on-root || fail "cannot set the slow profile"
+click_twips "${GO_BUTTON[@]}"
+wait_until 10 "the window did not answer once a slow profile was set" screen_shows $CX $CY 255 0 0
+stop_show
+expect_exit alt+x
+start_pixora "$PICTURES"
+speed_bar_key Home
+click_twips "${GO_BUTTON[@]}"
+wait_until 10 "the picture was not shown with a slow profile set at the start" screen_shows $CX $CY 255 0 0
+stop_show
 expect_exit alt+x

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QColorSpace>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -54,6 +55,22 @@ QByteArray version2Profile(cmsToneCurve* curve)
     cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
     cmsSetProfileVersion(profile, 2.1);
     cmsFreeToneCurve(curve);
+    return saved(profile);
+}
+
+// A sound profile whose transform takes Little CMS seconds to build: a table of a thousand steps,
+// in four chunks of a JPEG.
+QByteArray slowProfile()
+{
+    cmsHPROFILE profile = cmsCreate_sRGBProfile();
+    cmsPipeline* table = cmsPipelineAlloc(nullptr, 3, 3);
+    float corners[2 * 2 * 2 * 3];
+    for (int i = 0; i < 24; ++i)
+        corners[i] = static_cast<float>((i / 3 >> (2 - i % 3)) & 1);
+    for (int step = 0; step < 1400; ++step)
+        cmsPipelineInsertStage(table, cmsAT_END, cmsStageAllocCLutFloat(nullptr, 2, 3, 3, corners));
+    cmsWriteTag(profile, cmsSigDToB0Tag, table);
+    cmsPipelineFree(table);
     return saved(profile);
 }
 
@@ -108,10 +125,10 @@ QByteArray app2(const QByteArray& chunk, int sequence, int count)
 QByteArray jpeg(const QImage& image, const QByteArray& profile, int chunks)
 {
     QByteArray file = hostile::encoded(image, "JPEG", 100);
-    const int half = chunks == 2 ? profile.size() / 2 : profile.size();
-    QByteArray segments = profile.isEmpty() ? QByteArray() : app2(profile.left(half), 1, chunks);
-    if (chunks == 2)
-        segments += app2(profile.mid(half), 2, 2);
+    const int part = (profile.size() + chunks - 1) / chunks;
+    QByteArray segments;
+    for (int chunk = 0; chunk < chunks && !profile.isEmpty(); ++chunk)
+        segments += app2(profile.mid(chunk * part, part), chunk + 1, chunks);
     return file.insert(2, segments);
 }
 
@@ -253,6 +270,34 @@ TEST_F(ColourProfiles, BrokenProfilesAreIgnored)
         const QColor colour = shown(row.file);
         EXPECT_TRUE(near(colour, stored)) << colour.name().toStdString();
     }
+}
+
+// The wait for the slow build counts against the decode's budget: its picture is shown as sRGB, a
+// good one after it is converted at once, and the next picture with that profile waits no more.
+TEST_F(ColourProfiles, AProfileTooSlowToBuildIsTakenAsSrgbOnceAndHoldsUpNoOtherPicture)
+{
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
+                messages.append(text);
+        });
+    QLoggingCategory::setFilterRules("pixora.debug=true");
+    const QByteArray slow = slowProfile();
+    const QColor stored(30, 90, 210);
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(stored);
+    const QColor first = shown(jpeg(image, slow, 4));
+    const QColor plain = shown(pictureFile(Container::Jpeg, stored, {}));
+    const QColor good = shown(pictureFile(Container::Jpeg, stored, kAdobeRgb));
+    const QColor second = shown(jpeg(image, slow, 4));
+    QLoggingCategory::setFilterRules({});
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(near(first, stored)) << first.name().toStdString();
+    EXPECT_TRUE(near(second, stored)) << second.name().toStdString();
+    EXPECT_TRUE(near(good, reference(kAdobeRgb, plain, false))) << good.name().toStdString();
+    EXPECT_EQ(messages.filter("too slow").size(), 1) << messages.join("; ").toStdString();
 }
 
 // Little CMS's own transform is the reference, for pairs where its arithmetic takes a turn of its

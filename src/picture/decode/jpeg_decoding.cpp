@@ -123,13 +123,14 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
         throw Failure("out of memory for " + path);
     // Colours are converted before the resampling mixes them; a grey picture's once it is whole.
     const bool grey = s.info.jpeg_color_space == JCS_GRAYSCALE;
-    DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile);
+    DisplayTransform colours = grey ? DisplayTransform{} : colourTransformToDisplay(profile, s.deadline);
     ConversionAlongside conversion(colours.transform, image.constBits(), image.bytesPerLine(), image.bits(),
                                    image.bytesPerLine(), size.width(), size.height(), cancelled);
     readJpegRows(s, image.bits(), image.bytesPerLine(), path,
                  [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
-    decoded.displayProfile = grey ? toDisplayColours(image, profile, true) : std::move(colours.destination);
+    decoded.displayProfile =
+        grey ? toDisplayColours(image, profile, s.deadline, true) : std::move(colours.destination);
     stopIfCancelled(cancelled, path);
     decoded.image = oriented(resampled(image, storedTarget), orientation);
     if (decoded.image.isNull())

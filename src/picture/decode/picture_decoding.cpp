@@ -19,6 +19,7 @@
 #include "picture/decode/embedded_profiles.h"
 #include "picture/decode/jpeg_decoding.h"
 #include "picture/decode/picture_limits.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 
 namespace platform::qt {
@@ -120,6 +121,7 @@ QSize orientedSize(QImageReader& reader, QFile& file, const std::string& path)
 DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
                          QImage* scratch)
 {
+    const auto start = std::chrono::steady_clock::now();
     QImageReader reader;
     // The header tells the size, so an enormous picture is refused before anything is allocated.
     DecodedFile decoded;
@@ -137,7 +139,8 @@ DecodedFile decodeWithQt(QFile& file, const std::string& path, QSize bound, cons
         throw Failure("cannot decode " + path + ": " + reader.errorString().toStdString());
     decoded.natural = image.size();
     refuseBeyondLimits(decoded.natural, coverSize(decoded.natural, bound), path);
-    decoded.displayProfile = toDisplayColours(image, embeddedProfile(file, image));
+    decoded.displayProfile =
+        toDisplayColours(image, embeddedProfile(file, image), start + decodeTimeBudget(decoded.natural));
     stopIfCancelled(cancelled, path);
     decoded.image = resampled(drawable(image), coverSize(decoded.natural, bound));
     if (decoded.image.isNull())

@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <system_error>
 
 #include <QGuiApplication>
 
 #include "picture/colour/colour_profiles.h"
+#include "platform/qt/failure_log.h"
 
 namespace platform::qt {
 
@@ -33,32 +36,23 @@ xcb_window_t rootWindow(xcb_connection_t* connection)
     return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
 }
 
-xcb_atom_t profileAtom(xcb_connection_t* connection)
+// Interned, not only looked up: a daemon that publishes a profile later uses the same atom.
+xcb_atom_t internedProfileAtom(xcb_connection_t* connection)
 {
-    // Interned, not only looked up: a daemon that publishes a profile later uses the same atom.
-    static const xcb_atom_t atom = [connection] {
-        const Owned<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 12, "_ICC_PROFILE"), nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }();
-    return atom;
+    const Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 12, "_ICC_PROFILE"), nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-QByteArray screenProfile()
+QByteArray screenProfile(xcb_connection_t* connection, xcb_atom_t atom)
 {
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return {};
-    const xcb_atom_t atom = profileAtom(connection);
     const xcb_window_t root = rootWindow(connection);
     if (atom == XCB_ATOM_NONE || root == XCB_WINDOW_NONE)
         return {};
     const Owned<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, root, atom, XCB_GET_PROPERTY_TYPE_ANY, 0,
-                                                kMaxProfileWords),
-                               nullptr),
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxProfileWords),
+            nullptr),
         &std::free);
     if (!reply || reply->format != 8 || reply->bytes_after != 0)
         return {};
@@ -68,18 +62,33 @@ QByteArray screenProfile()
 
 }  // namespace
 
-// Qt itself asks the X server for the root window's property changes.
-ScreenProfileWatch::ScreenProfileWatch()
+// Qt itself asks the X server for the root window's property changes; its connection may be used
+// from any thread.
+ScreenProfileWatch::ScreenProfileWatch() : connection_(x11Connection())
 {
-    setDisplayProfile(screenProfile());
-    if (x11Connection())
-        qGuiApp->installNativeEventFilter(this);
+    if (!connection_)
+        return;
+    try {
+        reader_ = std::thread(&ScreenProfileWatch::run, this);
+    } catch (const std::system_error& error) {
+        passOver("the screen's colour profile", error.what());
+        return;
+    }
+    qGuiApp->installNativeEventFilter(this);
 }
 
 ScreenProfileWatch::~ScreenProfileWatch()
 {
+    if (!reader_.joinable())
+        return;
     if (qGuiApp)
         qGuiApp->removeNativeEventFilter(this);
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_one();
+    reader_.join();
 }
 
 bool ScreenProfileWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
@@ -90,10 +99,33 @@ bool ScreenProfileWatch::nativeEventFilter(const QByteArray& eventType, void* me
     if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY)
         return false;
     const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-    xcb_connection_t* connection = x11Connection();
-    if (connection && change->window == rootWindow(connection) && change->atom == profileAtom(connection))
-        setDisplayProfile(screenProfile());
+    if (change->atom != XCB_ATOM_NONE && change->atom == atom_.load() && change->window == rootWindow(connection_))
+        noteChange();
     return false;
+}
+
+void ScreenProfileWatch::noteChange()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        pending_ = true;
+    }
+    changed_.notify_one();
+}
+
+void ScreenProfileWatch::run()
+{
+    atom_ = internedProfileAtom(connection_);
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [this] { return pending_ || stopping_; });
+        if (stopping_)
+            return;
+        pending_ = false;
+        lock.unlock();
+        setDisplayProfile(screenProfile(connection_, atom_));
+        lock.lock();
+    }
 }
 
 }  // namespace platform::qt
