@@ -9,6 +9,8 @@ PACKAGES += libxcb-screensaver0-dev
 # Packaging and its checks, and a real window manager for the end-to-end tests.
 PACKAGES += dpkg-dev desktop-file-utils appstream openbox dbus-daemon
 PACKAGES += lintian
+# The desktops the end-to-end tests run on: XFCE, GNOME's compositor with XWayland, and Weston.
+PACKAGES += xfwm4 xfce4-panel xfconf mutter xwayland weston qt6-wayland
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory

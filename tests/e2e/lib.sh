@@ -3,12 +3,15 @@
 set -euo pipefail
 
 PIXORA=$(realpath "$1")
-SCREEN_W=1280 SCREEN_H=1024
+SCREEN_W=${SCREEN_W:-1280} SCREEN_H=${SCREEN_H:-1024}
+# The part of the primary monitor that the desktop leaves free: without panels, the whole screen.
+AREA_X=0 AREA_Y=0 AREA_W=$SCREEN_W AREA_H=$SCREEN_H
 CX=$((SCREEN_W / 2)) CY=$((SCREEN_H / 2))
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pixora-e2e.XXXXXX")
 PICTURES=$WORK/pictures
 mkdir "$PICTURES"
-XVFB_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
+BACKGROUND_PIDS=()
+DISPLAY_PID= PIXORA_PID= WID= SHOT= SHOT_COUNT=0
 
 # The program is driven through X, whatever the caller's environment asks for.
 export QT_QPA_PLATFORM=xcb
@@ -19,7 +22,7 @@ export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
 cleanup() {
     local status=$?
-    kill $PIXORA_PID $XVFB_PID 2>/dev/null || true
+    kill $PIXORA_PID "${BACKGROUND_PIDS[@]}" $DISPLAY_PID 2>/dev/null || true
     wait 2>/dev/null || true
     if [[ $status -eq 0 && -z ${PIXORA_E2E_KEEP:-} ]]; then
         rm -rf "$WORK"
@@ -31,7 +34,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    if [[ -n $XVFB_PID ]]; then screenshot failure 2>/dev/null || true; fi
+    if [[ -n $DISPLAY_PID ]]; then screenshot failure 2>/dev/null || true; fi
     [[ -s $WORK/pixora.log ]] && { echo "--- program output:" >&2; cat "$WORK/pixora.log" >&2; }
     exit 1
 }
@@ -51,8 +54,8 @@ wait_until() {
 # PIXORA_E2E_WM=openbox, openbox manages the program's windows as on a desktop; it ends with the display.
 start_display() {
     Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-    XVFB_PID=$!
-    wait_until 10 "Xvfb did not start" grep -q '[0-9]' "$WORK/display"
+    DISPLAY_PID=$!
+    wait_until 10 "Xvfb did not start" grep -qs '[0-9]' "$WORK/display"
     export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
     xsetroot -solid white
     if [[ ${PIXORA_E2E_WM:-} == openbox ]]; then
@@ -64,7 +67,7 @@ start_display() {
 # start_pixora FOLDER [ARGUMENT...]: starts the program with FOLDER as its working folder, on a display
 # of its own unless one is started already, and waits for the panel.
 start_pixora() {
-    [[ -n $XVFB_PID ]] || start_display
+    [[ -n $DISPLAY_PID ]] || start_display
     (cd "$1" && exec "$PIXORA" "${@:2}") >"$WORK/pixora.log" 2>&1 &
     PIXORA_PID=$!
     WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pixora By Tavren$' | head -n 1) ||
@@ -91,6 +94,13 @@ display_window() {
     done
 }
 
+# Sets BLACK_WID to the black window once it is on the screen, while the display window is hidden:
+# the one window titled "Pixora" that is visible then.
+find_black_window() {
+    wait_until 10 "the black window did not appear" eval \
+        'BLACK_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $BLACK_WID ]]'
+}
+
 # expect_exit [KEY]: after Exit, or the KEY pressed now, the program must end, and end cleanly.
 expect_exit() {
     [[ -z ${1:-} ]] || xdotool key "$1"
@@ -110,11 +120,16 @@ pointer_to() {
 click_at() { pointer_to "$1" "$2"; xdotool click 1; }
 double_click_at() { pointer_to "$1" "$2"; xdotool click --repeat 2 --delay 80 1; }
 
+# active_is WINDOW: true when the window manager has given WINDOW the focus.
+active_is() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+
 # The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
 EXIT_BUTTON=(240 240 1935 495)
 GO_BUTTON=(240 1800 2175 855)
 TEXT_BOX=(240 720 1935 375)
 SPEED_BAR=(240 4440 4335 255)
+RANDOM_CORNER_BOX=(4680 4080 3135 255)
+UPPER_LEFT_BOX=(4680 4320 3135 255)
 LOWER_RIGHT_BOX=(4680 4560 3135 255)
 RESIZE_BOX=(4680 4800 3135 255)
 BLACKOUT_BOX=(4680 5040 2655 255)
@@ -178,11 +193,11 @@ screen_shows() {
 within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
 # expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
-# stands in the middle of the screen.
+# stands in the middle of the free area.
 expect_centred() {
-    window_is "$3" "$4" "$1" && within_one "$WIN_X" $(((SCREEN_W - $3) / 2)) &&
-        within_one "$WIN_Y" $(((SCREEN_H - $4) / 2)) ||
-        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the screen"
+    window_is "$3" "$4" "$1" && within_one "$WIN_X" $((AREA_X + (AREA_W - $3) / 2)) &&
+        within_one "$WIN_Y" $((AREA_Y + (AREA_H - $4) / 2)) ||
+        fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the free area"
 }
 
 # stop_show [X Y]: double-clicks there, or the middle of the main window, and waits for the panel to
@@ -195,8 +210,15 @@ stop_show() {
 
 # panel_shown: true when the face of the Go button is on the screen where the main window has it.
 panel_shown() {
-    window_geometry
-    screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
+    window_geometry &&
+        screen_shows $((WIN_X + (GO_BUTTON[0] + 150) / 15)) \
+            $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
+}
+
+# window_at X Y WIDTH HEIGHT [WINDOW]: true when the window, or the main window, stands exactly there.
+window_at() {
+    window_geometry "${5:-$WID}"
+    [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$1 $2 $3 $4" ]]
 }
 
 # window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.
@@ -204,3 +226,5 @@ window_is() {
     window_geometry "${3:-$WID}"
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"
 }
+
+source "$(dirname "${BASH_SOURCE[0]}")/desktops.sh"

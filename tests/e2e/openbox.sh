@@ -14,8 +14,6 @@ expect_unframed() {
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
     [[ $extents == *"= 0, 0, 0, 0" ]] || fail "$2 has a frame: $extents"
 }
-# active_is WINDOW: true when the window manager has given WINDOW the focus.
-active_is() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 start_pixora "$PICTURES"
 expect_unframed "$WID" "the panel"
