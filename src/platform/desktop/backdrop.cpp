@@ -2,7 +2,9 @@
 // parent elsewhere.
 #include "platform/desktop/backdrop.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWindow>
 #include <QWidget>
@@ -60,6 +62,49 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return found;
 }
 
+// The keycode of Esc on this X server, from its keyboard mapping; 0 when it has none.
+xcb_keycode_t escapeKeycode(xcb_connection_t* connection)
+{
+    constexpr xcb_keysym_t kEscape = 0xff1b;
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    xcb_get_keyboard_mapping_reply_t* mapping = xcb_get_keyboard_mapping_reply(
+        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, static_cast<uint8_t>(count)), nullptr);
+    xcb_keycode_t found = 0;
+    if (mapping) {
+        const xcb_keysym_t* symbols = xcb_get_keyboard_mapping_keysyms(mapping);
+        for (int code = 0; code < count && found == 0; ++code)
+            if (symbols[code * mapping->keysyms_per_keycode] == kEscape)
+                found = static_cast<xcb_keycode_t>(setup->min_keycode + code);
+    }
+    free(mapping);
+    return found;
+}
+
+// A window manager may give the keyboard to the black, which asks for none; Qt then hands its keys to
+// the window it last activated. Esc pressed there is the black's own.
+class EscapeOnBackdrop : public QAbstractNativeEventFilter {
+public:
+    explicit EscapeOnBackdrop(xcb_keycode_t escape) : escape_(escape) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t" || !shownBackdrop || escape_ == 0)
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
+            return false;
+        const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
+        if (key->detail != escape_ || key->event != static_cast<xcb_window_t>(shownBackdrop->winId()))
+            return false;
+        QCoreApplication::postEvent(shownBackdrop, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        return true;
+    }
+
+private:
+    const xcb_keycode_t escape_;
+};
+
 // The program's own top-level windows; dialogs keep the parent Qt gives them.
 template <typename Action>
 void forEachOtherWindow(const QWidget* backdrop, Action action)
@@ -87,6 +132,11 @@ void keepBackdropOutOfTaskList(QWidget* backdrop)
 void backdropShown(QWidget* backdrop)
 {
     shownBackdrop = backdrop;
+    if (xcb_connection_t* connection = x11()) {
+        static EscapeOnBackdrop escapes(escapeKeycode(connection));
+        static const bool installed = (qApp->installNativeEventFilter(&escapes), true);
+        static_cast<void>(installed);
+    }
     forEachOtherWindow(backdrop, [backdrop](QWidget* window) { setTransientFor(window, backdrop); });
 }
 
