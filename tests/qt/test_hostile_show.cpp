@@ -294,9 +294,11 @@ TEST_F(HostileShow, HeadersClaimingPixelsTheFileCannotHoldOrAWindowCannotShowCos
     EXPECT_EQ(decodes, 2);
 }
 
-// A picture larger than the screen is decoded smaller for a fitted show; stopped, the panel's box
-// draws that at once and the part it shows pixel for pixel once a thread of its own has decoded it.
-TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsItsPartPixelForPixelOnceDecodedOffTheWindowsThread)
+// A picture larger than the screen is decoded smaller for a fitted show, and only its middle at its
+// own size; stopped, the window moves to bring the panel onto the screen, and the box draws what it
+// has at once and the part it shows, the picture's upper left, pixel for pixel once a thread of its
+// own has decoded it.
+TEST_F(HostileShow, TheStoppedShowsBoxDrawsItsPartPixelForPixelOnceDecodedOffTheWindowsThread)
 {
     const QScreen* display = QGuiApplication::primaryScreen();
     QImage checks(display->size() * display->devicePixelRatio() * 2, QImage::Format_RGB32);
@@ -305,22 +307,25 @@ TEST_F(HostileShow, TheStoppedFittedShowsBoxDrawsItsPartPixelForPixelOnceDecoded
             checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
     write("checks.bmp", hostile::encoded(checks, "BMP"));
     openFolder();
-    form.chkReSize.setValue(1);
-    go();
-    stop();
-    ASSERT_TRUE(panelShown());
-    const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
-    ASSERT_TRUE(picture);
-    QWidget* box = control("Picture1");
-    ASSERT_TRUE(box);
-    const auto alternates = [box] {
-        const QImage drawn = box->grab(QRect(0, 0, 2, 1)).toImage();
-        return drawn.pixelColor(0, 0) != drawn.pixelColor(1, 0);
-    };
-    EXPECT_FALSE(alternates());
-    // A minute's bound on a decode that never comes, not a measure of speed.
-    EXPECT_TRUE(QTest::qWaitFor(alternates, kMinute));
-    EXPECT_NE(picture->atHand().size(), picture->pixelSize());
+    for (const int fitted : {1, 0}) {
+        SCOPED_TRACE(fitted ? "fitted" : "at its own size");
+        form.chkReSize.setValue(fitted);
+        go();
+        stop();
+        ASSERT_TRUE(panelShown());
+        const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(form.Picture1.picture());
+        ASSERT_TRUE(picture);
+        EXPECT_FALSE(picture->partAtHand().contains(QPoint(0, 0)) && picture->atHand().size() == checks.size());
+        QWidget* box = control("Picture1");
+        ASSERT_TRUE(box);
+        const auto alternates = [box] {
+            const QImage drawn = box->grab(QRect(0, 0, 2, 1)).toImage();
+            return drawn.pixelColor(0, 0) != drawn.pixelColor(1, 0);
+        };
+        EXPECT_FALSE(alternates());
+        // A minute's bound on a decode that never comes, not a measure of speed.
+        EXPECT_TRUE(QTest::qWaitFor(alternates, kMinute));
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Decoding only the part of a picture that is seen gives the pixels of that part of a whole decode,
 // whatever its orientation, coding and layout, and wherever the part's edges fall among the blocks.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,9 @@
 #include "jpeg_files.h"
 #include "picture/decode/picture_decoding.h"
 #include "picture/decode/region_decoding.h"
+#include "platform/failure.h"
+#include "platform/qt/decoded_picture.h"
+#include "platform/qt/qt_picture_loader.h"
 
 namespace {
 
@@ -89,6 +94,30 @@ TEST(PictureRegions, AreThePixelsOfTheSamePartOfTheWholePicture)
             EXPECT_TRUE(part.image == whole.image.copy(within));
         }
     }
+}
+
+// A 200-megapixel photo is shown at its own size, only its middle decoded; a progressive one, whose
+// decoder would hold every coefficient of it, is refused calmly.
+TEST(PictureParts, ABaselinePhotoLargerThanAnyWindowIsShownWhereSeenAndAProgressiveOneRefused)
+{
+    QTemporaryDir dir;
+    const std::string baseline = dir.path().toStdString() + "/baseline.jpg";
+    const std::string progressive = dir.path().toStdString() + "/progressive.jpg";
+    QByteArray file = jpeg_files::flatGrey(16384, 12288);
+    std::ofstream(baseline, std::ios::binary) << file.toStdString();
+    file[file.indexOf("\xff\xc0") + 1] = '\xc2';
+    std::ofstream(progressive, std::ios::binary) << file.toStdString();
+
+    platform::qt::QtPictureLoader loader;
+    const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(
+        loader.load(baseline, platform::PictureUse::OwnSize));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixelSize(), QSize(16384, 12288));
+    const QSize screen = QGuiApplication::primaryScreen()->size() * QGuiApplication::primaryScreen()->devicePixelRatio();
+    EXPECT_EQ(picture->atHand().size(), picture->partAtHand().size());
+    EXPECT_LE(picture->atHand().width(), screen.width() + 4);
+    EXPECT_TRUE(picture->partAtHand().contains(QPoint(8192, 6144)));
+    EXPECT_THROW(loader.load(progressive, platform::PictureUse::OwnSize), platform::Failure);
 }
 
 }  // namespace
