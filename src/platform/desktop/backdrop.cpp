@@ -11,7 +11,8 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
+
+#include "platform/desktop/x11.h"
 
 namespace platform::qt {
 
@@ -19,18 +20,12 @@ namespace {
 
 QPointer<QWidget> shownBackdrop;
 
-xcb_connection_t* x11()
-{
-    const auto* native = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return native ? native->connection() : nullptr;
-}
-
 // Qt clears the property each time it maps a window of its own kind, so it is set after each show.
 // Elsewhere (Wayland) the window becomes the backdrop's child; a compositor learns that only as the
 // window is mapped, so a window already shown is shown again.
 void setTransientFor(QWidget* window, QWidget* backdrop)
 {
-    xcb_connection_t* connection = x11();
+    xcb_connection_t* connection = x11Connection();
     if (!connection) {
         QWindow* parent = backdrop ? backdrop->windowHandle() : nullptr;
         if (window->windowHandle()->transientParent() == parent)
@@ -51,15 +46,6 @@ void setTransientFor(QWidget* window, QWidget* backdrop)
         xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
     }
     xcb_flush(connection);
-}
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    free(reply);
-    return found;
 }
 
 // The keycode of Esc on this X server, from its keyboard mapping; 0 when it has none.
@@ -119,20 +105,20 @@ void forEachOtherWindow(const QWidget* backdrop, Action action)
 // Qt keeps the states it sets itself beside those already on a window it maps.
 void keepBackdropOutOfTaskList(QWidget* backdrop)
 {
-    xcb_connection_t* connection = x11();
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
-    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                 atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t states[] = {internedAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 internedAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(backdrop->winId()),
-                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+                        internedAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }
 
 void backdropShown(QWidget* backdrop)
 {
     shownBackdrop = backdrop;
-    if (xcb_connection_t* connection = x11()) {
+    if (xcb_connection_t* connection = x11Connection()) {
         static EscapeOnBackdrop escapes(escapeKeycode(connection));
         static const bool installed = (qApp->installNativeEventFilter(&escapes), true);
         static_cast<void>(installed);

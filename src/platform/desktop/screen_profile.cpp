@@ -1,6 +1,8 @@
 // The screen's own colour profile, as colour daemons publish it on the X11 root window.
 #include "platform/desktop/screen_profile.h"
 
+#include "platform/desktop/x11.h"
+
 #include <xcb/xcb.h>
 
 #include <cstdint>
@@ -24,24 +26,10 @@ constexpr std::uint32_t kMaxProfileWords = 4 * 1024 * 1024;
 template <typename Reply>
 using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
-xcb_connection_t* x11Connection()
-{
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_window_t rootWindow(xcb_connection_t* connection)
 {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
-}
-
-// Interned, not only looked up: a daemon that publishes a profile later uses the same atom.
-xcb_atom_t internedProfileAtom(xcb_connection_t* connection)
-{
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 12, "_ICC_PROFILE"), nullptr), &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 QByteArray screenProfile(xcb_connection_t* connection, xcb_atom_t atom)
@@ -115,7 +103,7 @@ void ScreenProfileWatch::noteChange()
 
 void ScreenProfileWatch::run()
 {
-    atom_ = internedProfileAtom(connection_);
+    atom_ = internedAtom(connection_, "_ICC_PROFILE");
     std::unique_lock lock(mutex_);
     while (true) {
         changed_.wait(lock, [this] { return pending_ || stopping_; });

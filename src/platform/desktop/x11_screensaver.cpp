@@ -9,14 +9,14 @@
 
 #include <QGuiApplication>
 
+#include "platform/desktop/x11.h"
 #include "platform/qt/failure_log.h"
 
 namespace platform::qt {
 
 bool suspendX11Screensaver(bool suspend)
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return false;
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_screensaver_id);
