@@ -1,6 +1,7 @@
 // Pixora's start: the command line, the Qt platform, the main window and its handlers, then the event loop.
 #include <QApplication>
 #include <QByteArray>
+#include <QThreadPool>
 
 #include <exception>
 #include <iostream>
@@ -41,16 +42,23 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const std::optional<StartPlace> start = startPlaceFromCommandLine(app, argc, argv);
 
-    platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
-    Form1 form(ui);
-    wireEvents(form);
-    if (start) {
-        try {
-            openStartPlace(form, *start);
-        } catch (const std::exception& failure) {
-            std::cerr << "pixora: " << failure.what() << "\n";
+    int status = 0;
+    {
+        platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
+        Form1 form(ui);
+        wireEvents(form);
+        if (start) {
+            try {
+                openStartPlace(form, *start);
+            } catch (const std::exception& failure) {
+                std::cerr << "pixora: " << failure.what() << "\n";
+            }
         }
+        form.Me.show();
+        status = QApplication::exec();
     }
-    form.Me.show();
-    return QApplication::exec();
+    // The windows are gone and have cancelled what they asked the pool for: its threads end now,
+    // before anything they might still touch is destroyed.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }
