@@ -81,10 +81,17 @@ package-check: deps package
 	bash packaging/check_package.sh build/pixora_*_$$(dpkg --print-architecture).deb
 
 # Figures, not pass or fail: a Release build measured on the offscreen platform with a 1920 x 1080
-# screen. The test pictures are made on the first run, into build-bench/bench-pictures.
-.PHONY: bench
+# screen, beside feh showing the same pictures on an Xvfb screen of that size. The test pictures
+# are made on the first run, into build-bench/bench-pictures.
+BENCH_PACKAGES := feh
 
-bench: deps
+.PHONY: bench-deps bench
+
+bench-deps:
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+
+bench: bench-deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DBUILD_TESTING=OFF -DPIXORA_BENCH=ON
 	cmake --build build-bench -j$(JOBS) --target pixora_bench
 	build-bench/pixora_bench --pictures build-bench/bench-pictures
+
