@@ -91,7 +91,8 @@ std::optional<double> fehCpuPerPicture(const QStringList& files, int paceMillise
     feh.start("feh", QStringList{"--fullscreen", "--auto-zoom", "--on-last-slide", "quit", "--slideshow-delay", pace,
                                  "--no-menus", "--quiet"} +
                          files);
-    const int allowed = 10'000 + 2 * paceMilliseconds * static_cast<int>(files.size());
+    // Only a guard against a feh that hangs: a busy machine may take seconds over a large picture.
+    const int allowed = 30'000 + (paceMilliseconds + 3'000) * static_cast<int>(files.size());
     if (!feh.waitForFinished(allowed) || feh.exitStatus() != QProcess::NormalExit || feh.exitCode() != 0) {
         std::fprintf(stderr, "feh failed or ran past %d ms on %s\n", allowed, qPrintable(files.first()));
         feh.kill();
