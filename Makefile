@@ -45,7 +45,7 @@ test: deps
 	ctest --test-dir build-test --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf build build-test build-fuzz build-bench
+	rm -rf build build-test build-fuzz build-bench build-tsan
 
 # Fuzzing with libFuzzer, which comes with clang: make fuzz FUZZ_SECONDS=60 for a shorter run. New
 # inputs gather in build-fuzz/corpus; a finding (a crash, a hang, an allocation past 512 MB) is saved
@@ -85,10 +85,39 @@ package-check: deps package
 	bash packaging/check_package.sh build/pixora_*_$$(dpkg --print-architecture).deb
 
 # Figures, not pass or fail: a Release build measured on the offscreen platform with a 1920 x 1080
-# screen. The test pictures are made on the first run, into build-bench/bench-pictures.
-.PHONY: bench
+# screen, beside feh showing the same pictures on an Xvfb screen of that size. The test pictures
+# are made on the first run, into build-bench/bench-pictures.
+BENCH_PACKAGES := feh
 
-bench: deps
+.PHONY: bench-deps bench
+
+bench-deps:
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+
+bench: bench-deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPIXORA_SANITIZE=OFF -DBUILD_TESTING=OFF -DPIXORA_BENCH=ON
 	cmake --build build-bench -j$(JOBS) --target pixora_bench
 	build-bench/pixora_bench --pictures build-bench/bench-pictures
+
+# ThreadSanitizer over the Qt tests and a short scripted show of the real program; not part of make
+# test. Qt's libraries are not built with it: what they touch is not reported, and what is left of
+# theirs is suppressed (tests/tsan.supp); a process Qt forks only to run another program may start
+# threads before it does. Any other report fails the run; they stay in build-tsan/tsan-reports.
+TSAN_REPORTS := $(CURDIR)/build-tsan/tsan-reports
+TSAN_ENV := TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp log_path=$(TSAN_REPORTS)/report \
+            ignore_noninstrumented_modules=1 die_after_fork=0 \
+            second_deadlock_stack=1 history_size=4 exitcode=0"
+
+.PHONY: tsan
+
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DPIXORA_SANITIZE=OFF -DPIXORA_TSAN=ON -DBUILD_TESTING=ON \
+	    -DPIXORA_WERROR=ON
+	cmake --build build-tsan -j$(JOBS) --target qt_tests pixora
+	rm -rf $(TSAN_REPORTS) && mkdir -p $(TSAN_REPORTS)
+	$(TSAN_ENV) QT_QPA_PLATFORM=offscreen build-tsan/tests/qt/qt_tests --gtest_brief=1
+	$(TSAN_ENV) ctest --test-dir build-tsan -R '^e2e_spine$$' --output-on-failure
+	@if ls $(TSAN_REPORTS) | grep -q .; then \
+	    echo "ThreadSanitizer reports:"; cat $(TSAN_REPORTS)/*; exit 1; \
+	fi
+	@echo "ThreadSanitizer: no reports"

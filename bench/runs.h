@@ -15,6 +15,9 @@ struct ShowMode {
     int timerTicks = 0;
 };
 
+// A paced show's period, the fastest speed.
+inline constexpr int kPaceMilliseconds = 500;
+
 inline constexpr ShowMode kModes[] = {
     {"fit_random", true, true, true, 10, 10},
     {"fit_seq", true, false, true, 10, 10},

@@ -13,12 +13,6 @@
 
 namespace bench {
 
-namespace {
-
-constexpr int kPaceMilliseconds = 500;
-
-}  // namespace
-
 int runShow(const QString& folder, const ShowMode& mode)
 {
     platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
