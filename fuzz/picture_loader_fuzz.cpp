@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         // A part of it alone, as at its own size, near its top left corner where the input's middle
         // bytes say: its last bytes are often the same end marker.
-        const auto byte = [&](std::size_t at) { return size > at ? int{data[size / 2 + at]} : 0; };
+        const auto byte = [&](std::size_t at) { return size / 2 + at < size ? int{data[size / 2 + at]} : 0; };
         const QRect seen(byte(0) % 48 - 8, byte(1) % 48 - 8, 1 + byte(2), 1 + byte(3));
         const platform::qt::DecodedFile part = platform::qt::decodeFileRegion(path, seen);
         if (part.image.size() != (seen & QRect(QPoint(0, 0), part.natural)).size())
