@@ -20,6 +20,7 @@
 #include "hostile_files.h"
 #include "picture/colour/colour_profiles.h"
 #include "platform/qt/qt_picture.h"
+#include "platform/qt/decoded_picture.h"
 #include "platform/qt/qt_picture_loader.h"
 
 namespace {
@@ -190,15 +191,16 @@ bool near(QColor a, QColor b)
 
 class ColourProfiles : public ::testing::Test {
 protected:
-    // The colour of the file's picture, one colour all over, as the loader decodes it at its own size;
+    // The colour of the file's picture, one colour all over, as the loader decodes it at its own size
+    // (where it is on the screen);
     // invalid if any pixel differs from the others.
     QColor shown(const QByteArray& bytes)
     {
         const std::string path = dir.path().toStdString() + "/" + std::to_string(++files) + ".jpg";
         std::ofstream(path, std::ios::binary) << bytes.toStdString();
-        const auto picture =
-            std::dynamic_pointer_cast<const platform::qt::QtPicture>(loader.load(path, platform::PictureUse::OwnSize));
-        const QImage image = picture->image(picture->pixelSize()).convertToFormat(QImage::Format_ARGB32);
+        const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(
+            loader.load(path, platform::PictureUse::OwnSize));
+        const QImage image = picture->atHand().convertToFormat(QImage::Format_ARGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
         const bool even =
             std::all_of(pixels, pixels + image.width() * image.height(), [&](QRgb p) { return p == *pixels; });

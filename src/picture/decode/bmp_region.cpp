@@ -47,7 +47,9 @@ std::optional<Layout> layoutOf(QIODevice& device, const std::string& path)
     if (head.size() < kFileHeaderBytes + kInfoHeaderBytes || !head.startsWith("BM"))
         return std::nullopt;
     const std::uint32_t infoBytes = number(head, 14, 4), bits = number(head, 28, 2);
-    if (infoBytes < kInfoHeaderBytes || number(head, 30, 4) != kUncompressed || (bits != 24 && bits != 32))
+    // Later headers may give 32-bit pixels an alpha mask, which Qt's reader honours.
+    if (infoBytes < kInfoHeaderBytes || number(head, 30, 4) != kUncompressed || (bits != 24 && bits != 32) ||
+        (bits == 32 && infoBytes > kInfoHeaderBytes))
         return std::nullopt;
     Layout layout;
     layout.width = static_cast<std::int32_t>(number(head, 18, 4));
@@ -59,9 +61,11 @@ std::optional<Layout> layoutOf(QIODevice& device, const std::string& path)
     layout.bytesPerRow = (layout.width * layout.bytesPerPixel + 3) / 4 * 4;
     const std::int64_t pixelBytes = device.size() - layout.pixelsAt;
     if (number(head, 26, 2) != 1 || layout.width <= 0 || layout.height == 0 ||
-        layout.height > std::numeric_limits<int>::max() || layout.pixelsAt < kFileHeaderBytes + infoBytes ||
-        layout.bytesPerRow > pixelBytes || layout.height > pixelBytes / layout.bytesPerRow)
+        layout.height > std::numeric_limits<int>::max() || layout.pixelsAt < kFileHeaderBytes + infoBytes)
         throw Failure("corrupt picture: " + path);
+    // Rows missing at the end are Qt's reader's to make up for, as a whole decode would.
+    if (layout.bytesPerRow > pixelBytes || layout.height > pixelBytes / layout.bytesPerRow)
+        return std::nullopt;
     return layout;
 }
 

@@ -73,11 +73,7 @@ DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, 
 
     // All that decides whether the picture is decoded, and at what size, is known from the header.
     const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
-    const std::int64_t pixels = std::int64_t{stored.width()} * stored.height();
-    // Huffman coding spends at least a bit on each block's first coefficient: 512 pixels a byte.
-    const std::int64_t pixelsPerByte = s.info.arith_code ? kMaxPixelsPerByte : 512;
-    if (pixels / pixelsPerByte > device.size())
-        throw Failure("corrupt picture: " + path);
+    refuseUncodablePixels(s.info, device.size(), path);
     s.deadline = start + decodeTimeBudget(stored);
     const int orientation = orientationOf(s.info);
     DecodedFile decoded;

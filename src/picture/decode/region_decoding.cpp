@@ -10,6 +10,7 @@
 #include "picture/decode/jpeg_decoding.h"
 #include "picture/decode/jpeg_region.h"
 #include "picture/decode/picture_region.h"
+#include "picture/loading/decode_budget.h"
 #include "platform/failure.h"
 
 namespace platform::qt {
@@ -26,6 +27,8 @@ DecodedFile decodeFileRegion(const std::string& path, QRect seen, const std::ato
             decoded->stamp = stamp;
     }
     if (!decoded) {
+        // Decoded whole and cut: the whole picture is held meanwhile, beside what the part reserved.
+        const BudgetCharge whole = BudgetCharge::reserve(pixelBytes(readHeader(path).natural), path);
         decoded = decodeFile(path, {}, cancelled);
         decoded->image = decoded->image.copy(partWithin(decoded->natural, seen, path));
     }

@@ -109,7 +109,10 @@ DecodePlan planPartDecode(const std::string& path, const PartOnScreen& partOf)
     if (part.isEmpty())
         part = QRect(0, 0, 1, 1);
     refuseBeyondLimits(part.size(), part.size(), path);
-    // Decoding a part still reads every stored pixel before its last row.
+    // A picture wholly on the screen is decoded whole, as any other; a part still reads every stored
+    // pixel before its last row.
+    if (part == QRect(QPoint(), header.natural))
+        part = QRect();
     return {pixelBytes(part.size()), decodeTimeBudget(header.natural), part};
 }
 

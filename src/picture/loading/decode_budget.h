@@ -13,7 +13,7 @@
 namespace platform::qt {
 
 // Everything decoded that the program holds at once: the shown picture, the one decoded ahead, the
-// picture box's whole picture and the display window's painting. One picture at the pixel limit
+// part the picture box decodes for itself and the display window's painting. One picture at the pixel limit
 // fits, with room for a screen's worth beside it.
 inline constexpr std::int64_t kPictureBudgetBytes = std::int64_t{320} << 20;
 

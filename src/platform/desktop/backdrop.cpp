@@ -102,7 +102,8 @@ void forEachOtherWindow(const QWidget* backdrop, Action action)
 
 }  // namespace
 
-// Qt keeps the states it sets itself beside those already on a window it maps.
+// Set before the window is mapped, when it has no state of its own yet; Qt keeps the states it sets
+// itself beside those already on a window it maps.
 void keepBackdropOutOfTaskList(QWidget* backdrop)
 {
     xcb_connection_t* connection = x11Connection();
@@ -110,7 +111,7 @@ void keepBackdropOutOfTaskList(QWidget* backdrop)
         return;
     const xcb_atom_t states[] = {internedAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                  internedAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(backdrop->winId()),
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(backdrop->winId()),
                         internedAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
     xcb_flush(connection);
 }

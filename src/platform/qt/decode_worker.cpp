@@ -222,11 +222,14 @@ void DecodeWorker::serve()
         Outcome outcome = job->cancelled ? Outcome{{}, "cancelled: " + job->path, {}, false} : run(*job);
         lock.lock();
         job->outcome = std::move(outcome);
+        // Idle from now on, so that the next job comes here rather than to a thread of its own.
+        ++idle_;
         changed_.notify_all();
         // A decode nobody wants any more is freed without holding up the other threads.
         lock.unlock();
         job.reset();
         lock.lock();
+        --idle_;
     }
 }
 

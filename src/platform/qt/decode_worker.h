@@ -26,9 +26,9 @@ class DecodedPicture;
 
 // Each decode is a job with a cancel token of its own, run off the window's thread from the file's
 // stamp and header on. The window's thread only waits, and never past the decode's time budget. Jobs
-// run one at a time on one thread, so that the large buffers a decode needs are reused; a job that
-// outran its budget and has not yet stopped gets another thread beside it, so that it never holds
-// up the next picture. At most one picture is held ahead, and only while it fits the memory budget.
+// run on one thread, the next waiting for the one before, so that the large buffers a decode needs
+// are reused; a job queued while none is idle, as when one outran its budget and has not yet
+// stopped, gets another thread beside it, so that it never holds up the next picture. At most one picture is held ahead, and only while it fits the memory budget.
 class DecodeWorker {
 public:
     using Decode = std::function<DecodedFile(const std::string& path, QSize bound, const std::atomic<bool>* cancelled,

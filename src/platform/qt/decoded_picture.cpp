@@ -35,6 +35,9 @@ Twips DecodedPicture::height() const
 
 QImage DecodedPicture::image(QSize size) const
 {
+    // Only the part on the screen was decoded: drawing it all would mean decoding it whole here.
+    if (part_.size() != natural_)
+        return {};
     const bool covered = part_.size() == natural_ && size.width() <= decoded_.width() &&
                          size.height() <= decoded_.height();
     return resampled(covered ? decoded_ : fullImage(), size);

@@ -16,7 +16,8 @@
 namespace platform::qt {
 
 // Handed from the thread that decoded it to the one that shows it, and used by that one only, but
-// for decodeWhole, which any thread may call.
+// for decodePart, which any thread may call. A picture of which only a part was decoded draws
+// nothing stretched: its box decodes the part it shows instead.
 class DecodedPicture : public QtPicture {
 public:
     // Holds the decode's pixels on reserved, which it gives back as far as they need less; throws

@@ -45,11 +45,8 @@ QRect OnScreen::partOf(QSize natural) const
     const QRect seen = QRect(at, window).intersected(screens).translated(-at);
     if (seen.isEmpty())
         return {};
-    const QRect device(QPoint(static_cast<int>(std::floor(seen.left() * ratio)),
-                              static_cast<int>(std::floor(seen.top() * ratio))),
-                       QPoint(static_cast<int>(std::ceil((seen.right() + 1) * ratio)) - 1,
-                              static_cast<int>(std::ceil((seen.bottom() + 1) * ratio)) - 1));
-    return device.adjusted(-kRoundingMargin, -kRoundingMargin, kRoundingMargin, kRoundingMargin)
+    return deviceRect(seen, ratio)
+        .adjusted(-kRoundingMargin, -kRoundingMargin, kRoundingMargin, kRoundingMargin)
         .intersected(QRect(QPoint(), natural));
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <cmath>
 
@@ -28,6 +29,15 @@ inline qreal screenPixelRatio()
 
 // A picture shown at its own size gives each of its pixels one device pixel, so on a dense screen
 // a pixel is fewer twips.
+// The device pixels that the logical rectangle covers, whole or in part.
+inline QRect deviceRect(const QRect& logical, qreal ratio)
+{
+    return QRect(QPoint(static_cast<int>(std::floor(logical.left() * ratio)),
+                        static_cast<int>(std::floor(logical.top() * ratio))),
+                 QPoint(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
+                        static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1));
+}
+
 inline Twips deviceTwips(int devicePixels, qreal ratio)
 {
     return static_cast<Twips>(devicePixels * kTwipsPerPixel / ratio);

@@ -182,7 +182,8 @@ void QtFileList::reread()
         if (index >= 0)
             list_->setCurrentRow(index);
     }
-    if (index != before)
+    // The selection moved, or another file slid under it; a list left empty has nothing to select.
+    if (index >= 0 && (index != before || fileName() != selected))
         raiseFromQt(Click);
 }
 

@@ -80,12 +80,8 @@ private:
     // picture is never decoded whole on this thread.
     void askForSeenPart(const std::shared_ptr<const DecodedPicture>& picture, qreal ratio)
     {
-        const QRect seen = visibleRegion().boundingRect();
-        const QRect device = QRect(QPoint(static_cast<int>(std::floor(seen.left() * ratio)),
-                                          static_cast<int>(std::floor(seen.top() * ratio))),
-                                   QPoint(static_cast<int>(std::ceil((seen.right() + 1) * ratio)) - 1,
-                                          static_cast<int>(std::ceil((seen.bottom() + 1) * ratio)) - 1))
-                                 .intersected(QRect(QPoint(), picture->pixelSize()));
+        const QRect device =
+            deviceRect(visibleRegion().boundingRect(), ratio).intersected(QRect(QPoint(), picture->pixelSize()));
         const auto covers = [&device](const QImage& image, QRect part) {
             return image.size() == part.size() && part.contains(device);
         };

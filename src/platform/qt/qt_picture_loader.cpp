@@ -27,7 +27,7 @@ namespace {
 QSize boundFor(PictureUse use)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (use != PictureUse::Fitted || !screen)
+    if (!use.fitted || !screen)
         return {};
     return screen->geometry().size() * screen->devicePixelRatio();
 }

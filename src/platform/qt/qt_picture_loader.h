@@ -11,10 +11,11 @@
 namespace platform::qt {
 
 // Decodes by content, not by name, with the EXIF orientation applied and the colours converted from
-// the picture's profile to the screen's, whole or, for a fitted picture, at the smallest size that
-// covers it fitted into the primary screen; refuses anything but a regular file and any picture
-// whose pixels would need more memory than a set limit, or would not fit the memory budget beside
-// what is held, the picture shown until now among it.
+// the picture's profile to the screen's: a fitted picture at the smallest size that covers it fitted
+// into the primary screen, one at its own size only where its window will be on the screens.
+// Refuses anything but a regular file and any picture whose decoded part would need more memory
+// than a set limit, or would not fit the memory budget beside what is held, the picture shown until
+// now among it.
 class QtPictureLoader : public PictureLoader {
 public:
     QtPictureLoader();
