@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -19,7 +18,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -37,15 +35,7 @@
 
 namespace {
 
-struct HostileShow : ::testing::Test, protected QtProgram {
-    std::string path(const std::string& name) const { return folder + "/" + name; }
-
-    std::string write(const std::string& name, const QByteArray& bytes) const
-    {
-        std::ofstream(path(name), std::ios::binary) << bytes.toStdString();
-        return path(name);
-    }
-
+struct HostileShow : ::testing::Test, protected QtProgram, hostile::Folder {
     // Through the folder list, as the user opens a folder; Dir1_Change moves File1 after it.
     void openFolder() { form.Dir1.setPath(folder); }
 
@@ -73,9 +63,6 @@ struct HostileShow : ::testing::Test, protected QtProgram {
     {
         return {platform::qt::toPixels(form.Picture1.width()), platform::qt::toPixels(form.Picture1.height())};
     }
-
-    QTemporaryDir dir;
-    const std::string folder = dir.path().toStdString();
 };
 
 // A field of /proc/self/status in kilobytes (VmRSS: resident memory, VmPeak: the most address
