@@ -16,7 +16,6 @@ PX=$((AREA_X + AREA_W / 2)) PY=$((AREA_H / 2))
 
 start_pixora "$PICTURES"
 expect_centred "$WID" "the panel" 546 371
-speed_bar_key Home
 click_twips "${GO_BUTTON[@]}"
 wait_until 10 "the picture is not in the middle of the primary monitor" screen_shows $PX $PY 0 0 255
 expect_centred "$WID" "the picture at its own size" 200 150

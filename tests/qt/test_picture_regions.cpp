@@ -112,7 +112,8 @@ TEST(PictureParts, ABaselinePhotoLargerThanAnyWindowIsShownWhereSeenAndAProgress
     EXPECT_EQ(picture->atHand().size(), picture->partAtHand().size());
     EXPECT_LE(picture->atHand().width(), screen.width() + 4);
     const QSize seen = screen - QSize(4, 4);
-    EXPECT_TRUE(picture->partAtHand().contains(QRect(QPoint((16384 - seen.width()) / 2, (12288 - seen.height()) / 2), seen)));
+    const QRect middle(QPoint((16384 - seen.width()) / 2, (12288 - seen.height()) / 2), seen);
+    EXPECT_TRUE(picture->partAtHand().contains(middle));
     EXPECT_THROW(loader.load(progressive, platform::PictureUse::OwnSize), platform::Failure);
 }
 
