@@ -1,5 +1,4 @@
-# Shared helpers of the end-to-end tests: a private X server, the program, clicks and screenshots.
-# A test sources this file with the program's path as its first argument.
+# Shared helpers of the end-to-end tests, sourced with the program's path as the first argument.
 set -euo pipefail
 
 PIXORA=$(realpath "$1")
@@ -64,8 +63,7 @@ start_display() {
     fi
 }
 
-# start_pixora FOLDER [ARGUMENT...]: starts the program with FOLDER as its working folder, on a display
-# of its own unless one is started already, and waits for the panel.
+# start_pixora FOLDER [ARGUMENT...]: runs the program in FOLDER, on a display of its own unless one runs.
 start_pixora() {
     [[ -n $DISPLAY_PID ]] || start_display
     (cd "$1" && exec "$PIXORA" "${@:2}") >"$WORK/pixora.log" 2>&1 &
@@ -94,8 +92,7 @@ display_window() {
     done
 }
 
-# Sets BLACK_WID to the black window once it is on the screen, while the display window is hidden:
-# the one window titled "Pixora" that is visible then.
+# While the display window is hidden, the black is the one visible window titled "Pixora".
 find_black_window() {
     wait_until 10 "the black window did not appear" eval \
         'BLACK_WID=$(xdotool search --onlyvisible --name "^Pixora$" 2>/dev/null | head -n 1) && [[ -n $BLACK_WID ]]'
@@ -120,7 +117,6 @@ pointer_to() {
 click_at() { pointer_to "$1" "$2"; xdotool click 1; }
 double_click_at() { pointer_to "$1" "$2"; xdotool click --repeat 2 --delay 80 1; }
 
-# active_is WINDOW: true when the window manager has given WINDOW the focus.
 active_is() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 
 # The panel's controls, as LEFT TOP WIDTH HEIGHT in the window's twips.
@@ -128,8 +124,6 @@ EXIT_BUTTON=(240 240 1935 495)
 GO_BUTTON=(240 1800 2175 855)
 TEXT_BOX=(240 720 1935 375)
 SPEED_BAR=(240 4440 4335 255)
-RANDOM_CORNER_BOX=(4680 4080 3135 255)
-UPPER_LEFT_BOX=(4680 4320 3135 255)
 LOWER_RIGHT_BOX=(4680 4560 3135 255)
 RESIZE_BOX=(4680 4800 3135 255)
 BLACKOUT_BOX=(4680 5040 2655 255)
@@ -154,16 +148,14 @@ screenshot() {
     import -window root "png:$SHOT"
 }
 
-# pixel FILE X Y [SIZE]: prints the colour at (X, Y), or the mean of the SIZE x SIZE pixels around
-# it, as three decimal numbers.
+# pixel FILE X Y [SIZE]: prints "R G B" at (X, Y), or the mean of the SIZE x SIZE pixels around it.
 pixel() {
     local size=${4:-1}
     convert "$1" -crop "${size}x$size+$(($2 - size / 2))+$(($3 - size / 2))" +repage -scale '1x1!' \
         -format '%[fx:round(255*r)] %[fx:round(255*g)] %[fx:round(255*b)]\n' info:
 }
 
-# colour_near FILE X Y R G B [SIZE]: true when the colour at (X, Y), or the mean around it, is
-# within 40 of R G B in each channel.
+# colour_near FILE X Y R G B [SIZE]: true when pixel gives within 40 of R G B in each channel.
 colour_near() {
     local r g b
     read -r r g b < <(pixel "$1" "$2" "$3" "${7:-1}")
@@ -192,16 +184,14 @@ screen_shows() {
 # Whole pixels may differ by one where twips round.
 within_one() { (($1 - $2 <= 1 && $2 - $1 <= 1)); }
 
-# expect_centred WINDOW WHAT WIDTH HEIGHT: fails the test unless the window has about that size and
-# stands in the middle of the free area.
+# expect_centred WINDOW WHAT WIDTH HEIGHT: about that size, in the middle of the free area.
 expect_centred() {
     window_is "$3" "$4" "$1" && within_one "$WIN_X" $((AREA_X + (AREA_W - $3) / 2)) &&
         within_one "$WIN_Y" $((AREA_Y + (AREA_H - $4) / 2)) ||
         fail "$2 is ${WIN_W}x$WIN_H at ($WIN_X,$WIN_Y), expected $3x$4 in the middle of the free area"
 }
 
-# stop_show [X Y]: double-clicks there, or the middle of the main window, and waits for the panel to
-# come back.
+# stop_show [X Y]: double-clicks there, or the middle of the main window, and waits for the panel.
 stop_show() {
     (($#)) || window_geometry
     double_click_at "${1:-$((WIN_X + WIN_W / 2))}" "${2:-$((WIN_Y + WIN_H / 2))}"
@@ -215,13 +205,13 @@ panel_shown() {
             $((WIN_Y + (GO_BUTTON[1] + GO_BUTTON[3] / 2) / 15)) 230 230 230
 }
 
-# window_at X Y WIDTH HEIGHT [WINDOW]: true when the window, or the main window, stands exactly there.
+# window_at X Y WIDTH HEIGHT [WINDOW] and window_is WIDTH HEIGHT [WINDOW]: the window, or the main
+# window, stands exactly there, or has about that size.
 window_at() {
     window_geometry "${5:-$WID}"
     [[ "$WIN_X $WIN_Y $WIN_W $WIN_H" == "$1 $2 $3 $4" ]]
 }
 
-# window_is WIDTH HEIGHT [WINDOW]: true when the window, or the main window, has about that size.
 window_is() {
     window_geometry "${3:-$WID}"
     within_one "$WIN_W" "$1" && within_one "$WIN_H" "$2"

@@ -7,13 +7,28 @@
 #include <QImage>
 #include <QPainter>
 #include <QSize>
+#include <QTemporaryDir>
 
 #include <cstdint>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace hostile {
+
+// A folder of the test's own to write picture files into.
+struct Folder {
+    std::string path(const std::string& name) const { return folder + "/" + name; }
+    std::string write(const std::string& name, const QByteArray& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary | std::ios::trunc) << bytes.toStdString();
+        return path(name);
+    }
+
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+};
 
 inline QByteArray encoded(const QImage& image, const char* format, int quality = -1)
 {

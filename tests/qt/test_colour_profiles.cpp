@@ -5,17 +5,15 @@
 #include <QColorSpace>
 #include <QImage>
 #include <QLoggingCategory>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "hostile_files.h"
 #include "picture/colour/colour_profiles.h"
@@ -189,17 +187,14 @@ bool near(QColor a, QColor b)
            std::abs(a.blue() - b.blue()) <= kTolerance && a.alpha() == b.alpha();
 }
 
-class ColourProfiles : public ::testing::Test {
+class ColourProfiles : public ::testing::Test, protected hostile::Folder {
 protected:
     // The colour of the file's picture, one colour all over, as the loader decodes it at its own size
-    // (where it is on the screen);
-    // invalid if any pixel differs from the others.
+    // (where it is on the screen); invalid if any pixel differs from the others.
     QColor shown(const QByteArray& bytes)
     {
-        const std::string path = dir.path().toStdString() + "/" + std::to_string(++files) + ".jpg";
-        std::ofstream(path, std::ios::binary) << bytes.toStdString();
         const auto picture = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(
-            loader.load(path, platform::PictureUse::OwnSize));
+            loader.load(write(std::to_string(++files) + ".jpg", bytes), platform::PictureUse::OwnSize));
         const QImage image = picture->atHand().convertToFormat(QImage::Format_ARGB32);
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
         const bool even =
@@ -207,7 +202,6 @@ protected:
         return even ? QColor::fromRgba(*pixels) : QColor();
     }
 
-    QTemporaryDir dir;
     platform::qt::QtPictureLoader loader;
     int files = 0;
 };
@@ -318,14 +312,14 @@ TEST(ColourConversion, EveryColourComesOutAsLittleCmsGivesItWithinOneLevel)
         {"Display P3 on an Adobe RGB screen", kDisplayP3, kAdobeRgb},
     };
     // Every fifth value, and the darkest, where the curves are steepest.
-    const int levels[] = {0, 1, 2, 3, 4, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 100,
-                          105, 110, 115, 120, 125, 130, 135, 140, 145, 150, 155, 160, 165, 170, 175, 180, 185, 190, 195,
-                          200, 205, 210, 215, 220, 225, 230, 235, 240, 245, 250, 255};
-    constexpr int kLevels = static_cast<int>(std::size(levels));
-    QImage grid(kLevels * kLevels, kLevels, QImage::Format_ARGB32);
+    std::vector<int> levels;
+    for (int level = 0; level <= 255; level += level < 5 ? 1 : 5)
+        levels.push_back(level);
+    const int count = static_cast<int>(levels.size());
+    QImage grid(count * count, count, QImage::Format_ARGB32);
     auto* pixels = reinterpret_cast<QRgb*>(grid.bits());
     for (int i = 0; i < grid.width() * grid.height(); ++i)
-        pixels[i] = qRgba(levels[i % kLevels], levels[i / kLevels % kLevels], levels[i / kLevels / kLevels], i % 256);
+        pixels[i] = qRgba(levels[i % count], levels[i / count % count], levels[i / count / count], i % 256);
     for (const auto& pair : pairs) {
         SCOPED_TRACE(pair.name);
         QImage converted = grid;

@@ -1,10 +1,7 @@
 // The memory ledger: a charge reserves before anything is allocated and gives back exactly what it
 // holds, once, wherever it was moved; the picture shown keeps its pixels when the next does not fit.
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,17 +44,13 @@ TEST(MemoryBudget, AChargeHoldsOnlyWhatFitsAndGivesItBackOnceWhereverItMoved)
 // Its pixels are what the picture box paints while the next is decoded.
 TEST(MemoryBudget, ThePictureShownKeepsItsPixelsWhileTheNextDoesNotFitBesideIt)
 {
-    const QTemporaryDir dir;
-    const auto write = [&dir](const std::string& name) {
-        const std::string path = dir.path().toStdString() + "/" + name;
-        std::ofstream(path, std::ios::binary) << hostile::solid(QSize(64, 64), Qt::red, "BMP").toStdString();
-        return path;
-    };
+    const hostile::Folder folder;
+    const QByteArray red = hostile::solid(QSize(64, 64), Qt::red, "BMP");
     platform::qt::QtPictureLoader loader;
     const auto shown = std::dynamic_pointer_cast<const platform::qt::DecodedPicture>(
-        loader.load(write("shown.bmp"), platform::PictureUse::OwnSize));
+        loader.load(folder.write("shown.bmp", red), platform::PictureUse::OwnSize));
     ASSERT_TRUE(shown);
-    const std::string next = write("next.bmp");
+    const std::string next = folder.write("next.bmp", red);
     std::optional<BudgetCharge> rest = BudgetCharge::tryReserve(kPictureBudgetBytes - chargedBytes() - 100);
     EXPECT_THROW(loader.load(next, platform::PictureUse::OwnSize), Failure);
     EXPECT_FALSE(shown->atHand().isNull());

@@ -120,7 +120,6 @@ TEST_F(Screensaver, OneIsHeldOncePerRunReleasedOnStopEvenBeforeTheReplyAndAtTheE
         session.setShowRunning(true);
         ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend lift suspend "; }, 10000));
     }
-    EXPECT_EQ(x11, "suspend lift suspend lift ");
     {
         // Stopped before the refusal comes back, then ended while asking again: nothing to suspend.
         QtSession session(bus(), suspendX11);
