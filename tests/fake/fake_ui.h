@@ -295,17 +295,13 @@ struct FakeDesktop : platform::Screen,
     {
         journal_.push_back("Pictures.prefetchWhenIdle " + path + suffix(use));
     }
-    // " fitted", or where an own-size picture's window is anchored unless it is centred: " at end start".
+    // " fitted", or where an own-size picture's window is anchored unless it is centred: " at 2 0".
     static std::string suffix(platform::PictureUse use)
     {
-        if (use.fitted)
-            return " fitted";
-        if (use == platform::PictureUse::OwnSize)
-            return "";
-        const auto name = [](platform::Anchor a) {
-            return a == platform::Anchor::Start ? "start" : a == platform::Anchor::End ? "end" : "centre";
-        };
-        return std::string(" at ") + name(use.horizontal) + " " + name(use.vertical);
+        const auto at = [](platform::Anchor a) { return " " + std::to_string(static_cast<int>(a)); };
+        return use.fitted                            ? " fitted"
+               : use == platform::PictureUse::OwnSize ? ""
+                                                      : " at" + at(use.horizontal) + at(use.vertical);
     }
     void show(const std::string& text, const std::string& title) override
     {

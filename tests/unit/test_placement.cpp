@@ -51,7 +51,7 @@ TEST_F(Placement, RotationTurnsBothWindowsThroughTheCornersAndResumesWhereItLeft
     }
     EXPECT_THAT(first, ElementsAre(Pair(0, 0), Pair(6000, 0), Pair(0, 5000), Pair(6000, 5000), Pair(0, 0)));
     // The picture decoded ahead is for the corner the next tick goes to: upper right after upper left.
-    EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch").back(), "Pictures.prefetch /pics/a.bmp at end start");
+    EXPECT_EQ(ui.journal.startingWith("Pictures.prefetch").back(), "Pictures.prefetch /pics/a.bmp at 2 0");
     EXPECT_THAT(second, ElementsAre(Pair(0, 0), Pair(4740, 0), Pair(0, 3405), Pair(4740, 3405), Pair(0, 0)));
     EXPECT_FALSE(f.Form2.visible());
 
