@@ -59,21 +59,28 @@ int jpegEighthsFor(QSize stored, QSize target)
     return 8;
 }
 
+JpegSessionPtr openJpegDecode(QIODevice& device, const std::string& path, const std::atomic<bool>* cancelled,
+                              Clock::time_point start)
+{
+    JpegSessionPtr session = newJpegSession(device);
+    session->workingBytes = kPictureMemoryLimitBytes;
+    session->cancelled = cancelled;
+    session->maxScans = kMaxJpegScans;
+    session->deadline = start + decodeTimeBudget({});
+    readJpegHeader(*session, path);
+    refuseUncodablePixels(session->info, device.size(), path);
+    return session;
+}
+
 DecodedFile decodeJpeg(QIODevice& device, const std::string& path, QSize bound, const std::atomic<bool>* cancelled,
                        QImage* scratch)
 {
     const Clock::time_point start = Clock::now();
-    const JpegSessionPtr session = newJpegSession(device);
+    const JpegSessionPtr session = openJpegDecode(device, path, cancelled, start);
     JpegSession& s = *session;
-    s.workingBytes = kPictureMemoryLimitBytes;
-    s.cancelled = cancelled;
-    s.maxScans = kMaxJpegScans;
-    s.deadline = start + decodeTimeBudget({});
-    readJpegHeader(s, path);
 
     // All that decides whether the picture is decoded, and at what size, is known from the header.
     const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
-    refuseUncodablePixels(s.info, device.size(), path);
     s.deadline = start + decodeTimeBudget(stored);
     const int orientation = orientationOf(s.info);
     DecodedFile decoded;

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <string>
 
 #include <QIODevice>
 #include <QImage>
 #include <QSize>
 
+#include "picture/decode/jpeg_session.h"
 #include "picture/decode/picture_decoding.h"
 
 namespace platform::qt {
@@ -22,6 +24,12 @@ bool isJpeg(QIODevice& device);
 // The eighths of its stored size that a JPEG is decoded at to cover target: 1, 2 or 4, the fewest
 // that still do, or else 8.
 int jpegEighthsFor(QSize stored, QSize target);
+
+// A session on device within a decode's limits (scans, memory, cancelled), its header read up to the
+// first scan and its pixel claim checked; its deadline, until the header tells the picture's size,
+// the smallest picture's budget from start.
+JpegSessionPtr openJpegDecode(QIODevice& device, const std::string& path, const std::atomic<bool>* cancelled,
+                              std::chrono::steady_clock::time_point start);
 
 // decodeFile for the JPEG on device, but for its stamp: the same result, the same failures, and
 // failing too beyond kMaxJpegScans scans or past the time budget of its stored size (a reduced

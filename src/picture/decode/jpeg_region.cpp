@@ -22,14 +22,8 @@ namespace platform::qt {
 DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect seen, const std::atomic<bool>* cancelled)
 {
     const auto start = std::chrono::steady_clock::now();
-    const JpegSessionPtr session = newJpegSession(device);
+    const JpegSessionPtr session = openJpegDecode(device, path, cancelled, start);
     JpegSession& s = *session;
-    s.workingBytes = kPictureMemoryLimitBytes;
-    s.cancelled = cancelled;
-    s.maxScans = kMaxJpegScans;
-    s.deadline = start + decodeTimeBudget({});
-    readJpegHeader(s, path);
-    refuseUncodablePixels(s.info, device.size(), path);
 
     const QSize stored(static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height));
     const int orientation = orientationOf(s.info);
