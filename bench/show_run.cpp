@@ -1,4 +1,10 @@
 // The real handlers on the real Qt platform, ticked over one kind's folder in one mode.
+#include <QLoggingCategory>
+
+#include <atomic>
+#include <cstring>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "display/window_designs.h"
@@ -13,8 +19,54 @@
 
 namespace bench {
 
-int runShow(const QString& folder, const ShowMode& mode)
+namespace {
+
+// What the program passes over goes to its "pixora" category, from any thread: a tick that passed
+// over anything did not show its picture.
+std::atomic<int> gPassedOver{0};
+QtMessageHandler gOtherMessages = nullptr;
+
+void countPassedOver(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    if (context.category && std::strcmp(context.category, "pixora") == 0)
+        ++gPassedOver;
+    else if (gOtherMessages)
+        gOtherMessages(type, context, message);
+}
+
+// Keeps one core busy until destroyed, as another program on the machine would.
+class BusyCore {
+public:
+    BusyCore() : thread_([this] { spin(); }) {}
+    ~BusyCore()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    BusyCore(const BusyCore&) = delete;
+    BusyCore& operator=(const BusyCore&) = delete;
+
+private:
+    void spin() const
+    {
+        while (!stop_.load(std::memory_order_relaxed)) {
+        }
+    }
+
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+}  // namespace
+
+int runShow(const QString& folder, const ShowMode& mode, bool loaded)
+{
+    QLoggingCategory::setFilterRules("pixora.debug=true");
+    gOtherMessages = qInstallMessageHandler(countPassedOver);
+    std::optional<BusyCore> busy;
+    if (loaded)
+        busy.emplace();
+
     platform::qt::QtUi ui({form::form1Design(), display::form2Design(), display::form3Design()});
     Form1 form(ui);
     wireEvents(form);
@@ -24,7 +76,7 @@ int runShow(const QString& folder, const ShowMode& mode)
     form.Dir1.setPath(folder.toStdString());
     form.chkReSize.setValue(mode.fit ? 1 : 0);
     form.chkRandomPictures.setValue(mode.random ? 1 : 0);
-    form.HScroll1.setValue(kPaceMilliseconds);
+    form.HScroll1.setValue(mode.pace > 0 ? mode.pace : kPaceMilliseconds);
     const double cpuAtGo = processCpuMilliseconds();
     const Clock::time_point go = Clock::now();
     // Right after the folder and the options were set: nothing was decoded ahead for this Go.
@@ -33,22 +85,23 @@ int runShow(const QString& folder, const ShowMode& mode)
     form.Timer1.setEnabled(false);
     settle();
     const double coldGo = millisecondsSince(go);
-    if (mode.paced)
-        idleUntil(go, kPaceMilliseconds);
+    idleUntil(go, mode.pace);
 
     std::vector<double> whole, held;
+    int shown = 0;
     for (int tick = 1; tick <= mode.ticks; ++tick) {
+        const int passedOver = gPassedOver;
         const Clock::time_point start = Clock::now();
         form.Timer1.Tick.raise();
         held.push_back(millisecondsSince(start));
         settle();
         whole.push_back(millisecondsSince(start));
+        shown += gPassedOver == passedOver ? 1 : 0;
         if (tick == 50) {
             printFigure("rss_tick50_mb", statusMegabytes("VmRSS"));
             printFigure("peak_rss_tick50_mb", statusMegabytes("VmHWM"));
         }
-        if (mode.paced)
-            idleUntil(start, kPaceMilliseconds);
+        idleUntil(start, mode.pace);
     }
     if (form.state.mPaused != 0)
         return 1;  // the show ended early: the figures would not be of the mode asked for
@@ -70,6 +123,7 @@ int runShow(const QString& folder, const ShowMode& mode)
     printFigure("rss_end_mb", statusMegabytes("VmRSS"));
     printFigure("peak_rss_mb", statusMegabytes("VmHWM"));
     printFigure("cpu_per_picture_ms", cpuPerPicture);
+    printFigure("shown_ticks", shown);
     if (mode.timerTicks > 0) {
         const Spread late = spreadOf(lateness);
         printFigure("late_median_ms", late.median);
