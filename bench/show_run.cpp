@@ -1,4 +1,7 @@
 // The real handlers on the real Qt platform, ticked over one kind's folder in one mode.
+#include <pthread.h>
+#include <time.h>
+
 #include <QLoggingCategory>
 
 #include <atomic>
@@ -46,6 +49,16 @@ public:
     BusyCore(const BusyCore&) = delete;
     BusyCore& operator=(const BusyCore&) = delete;
 
+    // The CPU time it has spun so far, which is none of the program's.
+    double cpuMilliseconds()
+    {
+        clockid_t clock{};
+        timespec spun{};
+        if (pthread_getcpuclockid(thread_.native_handle(), &clock) != 0 || clock_gettime(clock, &spun) != 0)
+            return 0;
+        return static_cast<double>(spun.tv_sec) * 1000 + static_cast<double>(spun.tv_nsec) / 1e6;
+    }
+
 private:
     void spin() const
     {
@@ -77,7 +90,8 @@ int runShow(const QString& folder, const ShowMode& mode, bool loaded)
     form.chkReSize.setValue(mode.fit ? 1 : 0);
     form.chkRandomPictures.setValue(mode.random ? 1 : 0);
     form.HScroll1.setValue(mode.pace > 0 ? mode.pace : kPaceMilliseconds);
-    const double cpuAtGo = processCpuMilliseconds();
+    const auto programCpu = [&busy] { return processCpuMilliseconds() - (busy ? busy->cpuMilliseconds() : 0); };
+    const double cpuAtGo = programCpu();
     const Clock::time_point go = Clock::now();
     // Right after the folder and the options were set: nothing was decoded ahead for this Go.
     form.cmdGo.Click.raise();
@@ -112,7 +126,7 @@ int runShow(const QString& folder, const ShowMode& mode, bool loaded)
             return 1;
     }
     // The picture decoded ahead after the last one shown is counted too: a little too much, not too little.
-    const double cpuPerPicture = (processCpuMilliseconds() - cpuAtGo) / (1 + mode.ticks + mode.timerTicks);
+    const double cpuPerPicture = (programCpu() - cpuAtGo) / (1 + mode.ticks + mode.timerTicks);
 
     const Spread tick = spreadOf(whole);
     const Spread hold = spreadOf(held);
