@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -19,22 +20,30 @@ void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& mes
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-const bench::ShowMode* modeNamed(const QString& name)
+template <std::size_t N>
+const bench::ShowMode* namedIn(const bench::ShowMode (&modes)[N], const QString& name)
 {
-    if (name == bench::kMemoryShow.name)
-        return &bench::kMemoryShow;
-    for (const bench::ShowMode& mode : bench::kModes) {
+    for (const bench::ShowMode& mode : modes) {
         if (name == mode.name)
             return &mode;
     }
     return nullptr;
 }
 
+const bench::ShowMode* modeNamed(const QString& name)
+{
+    if (name == bench::kMemoryShow.name)
+        return &bench::kMemoryShow;
+    const bench::ShowMode* mode = namedIn(bench::kModes, name);
+    return mode ? mode : namedIn(bench::kHugeModes, name);
+}
+
 int measure(const QStringList& arguments)
 {
     const QString& what = arguments.value(1);
-    if (what == "show" && arguments.size() == 4 && modeNamed(arguments[3]))
-        return bench::runShow(arguments[2], *modeNamed(arguments[3]));
+    if (what == "show" && (arguments.size() == 4 || (arguments.size() == 5 && arguments[4] == "loaded")) &&
+        modeNamed(arguments[3]))
+        return bench::runShow(arguments[2], *modeNamed(arguments[3]), arguments.size() == 5);
     if (what == "memory" && arguments.size() == 5)
         return bench::runMemory(arguments[2], arguments[3] == "fit", arguments[4] == "random");
     if (what == "floor")

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -90,13 +92,47 @@ void target(const std::string& what, bool met)
     std::printf("  %-6s %s\n", met ? "met" : "MISSED", what.c_str());
 }
 
+using Shows = std::vector<std::pair<const ShowMode*, Figures>>;
+
 struct KindResults {
     const PictureKind* kind = nullptr;
     double floorMs = 0;
     Figures floor;
-    std::map<std::string, Figures> modes;
+    Shows shows;
+    Shows loaded;  // own size beside a busy core
     std::optional<double> fehCpuMs;
 };
+
+template <std::size_t N>
+std::vector<const ShowMode*> pointersTo(const ShowMode (&modes)[N])
+{
+    std::vector<const ShowMode*> pointers;
+    for (const ShowMode& mode : modes)
+        pointers.push_back(&mode);
+    return pointers;
+}
+
+// A show's figures: a line of the table and its closing lines, named prefix + what.
+Figures showFigures(const QStringList& arguments, const KindResults& k, const std::string& mode,
+                    const std::string& prefix, const QProcessEnvironment& environment, Report& out)
+{
+    Figures show = runMeasurement(arguments, environment);
+    out.measured(!show.empty());
+    std::printf("%-11s %-18s %9.1f %8.1f / %6.1f %8.1f / %6.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", k.kind->name,
+                mode.c_str(), k.floorMs, show["tick_median_ms"], show["tick_p95_ms"], show["hold_median_ms"],
+                show["hold_p95_ms"], show["peak_rss_mb"], show["late_p95_ms"], show["cpu_per_picture_ms"],
+                show["go_cold_ms"], show["go_rested_ms"]);
+    out.figure(prefix + "tick_median", show["tick_median_ms"], "ms");
+    out.figure(prefix + "tick_p95", show["tick_p95_ms"], "ms");
+    out.figure(prefix + "held_median", show["hold_median_ms"], "ms");
+    out.figure(prefix + "held_p95", show["hold_p95_ms"], "ms");
+    out.figure(prefix + "peak_rss", show["peak_rss_mb"], "MB");
+    out.figure(prefix + "late_p95", show["late_p95_ms"], "ms");
+    out.figure(prefix + "cpu_per_picture", show["cpu_per_picture_ms"], "ms");
+    out.figure(prefix + "go_cold", show["go_cold_ms"], "ms");
+    out.figure(prefix + "go_rested", show["go_rested_ms"], "ms");
+    return show;
+}
 
 KindResults measureKind(const QString& root, const PictureKind& kind, const QProcessEnvironment& environment,
                         Report& out)
@@ -107,69 +143,77 @@ KindResults measureKind(const QString& root, const PictureKind& kind, const QPro
     out.measured(!floor.empty());
     results.floorMs = floor.count("decode_median_ms") ? floor.at("decode_median_ms") : 0;
     results.floor = floor;
-    out.figure(std::string(kind.name) + "_decode_floor_median", results.floorMs, "ms");
-    if (floor.count("decode_whole_median_ms")) {
-        const std::string prefix = std::string(kind.name) + "_decode_";
-        out.figure(prefix + "whole_median", floor.at("decode_whole_median_ms"), "ms");
-        out.figure(prefix + "fitted_floor_median", floor.at("decode_fitted_floor_median_ms"), "ms");
-        out.figure(prefix + "fitted_median", floor.at("decode_fitted_median_ms"), "ms");
-        out.figure(prefix + "qt_reader_median", floor.at("decode_qt_reader_median_ms"), "ms");
+    const std::string name = kind.name;
+    out.figure(name + "_decode_floor_median", results.floorMs, "ms");
+    const std::pair<const char*, const char*> decodes[] = {
+        {"decode_whole_median_ms", "whole_median"},           {"decode_fitted_floor_median_ms", "fitted_floor_median"},
+        {"decode_fitted_median_ms", "fitted_median"},         {"decode_qt_reader_median_ms", "qt_reader_median"},
+        {"decode_part_floor_median_ms", "part_floor_median"}, {"decode_part_median_ms", "part_median"},
+    };
+    for (const auto& [figure, what] : decodes) {
+        if (floor.count(figure))
+            out.figure(name + "_decode_" + what, floor.at(figure), "ms");
     }
-    for (const ShowMode& mode : kModes) {
-        Figures show = runMeasurement({"show", showFolder(root, kind), mode.name}, environment);
-        out.measured(!show.empty());
-        std::printf("%-11s %-13s %9.1f %8.1f / %6.1f %8.1f / %6.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", kind.name,
-                    mode.name, results.floorMs, show["tick_median_ms"], show["tick_p95_ms"], show["hold_median_ms"],
-                    show["hold_p95_ms"], show["peak_rss_mb"], show["late_p95_ms"], show["cpu_per_picture_ms"],
-                    show["go_cold_ms"], show["go_rested_ms"]);
-        const std::string prefix = std::string(kind.name) + "_" + mode.name + "_";
-        out.figure(prefix + "tick_median", show["tick_median_ms"], "ms");
-        out.figure(prefix + "tick_p95", show["tick_p95_ms"], "ms");
-        out.figure(prefix + "held_median", show["hold_median_ms"], "ms");
-        out.figure(prefix + "held_p95", show["hold_p95_ms"], "ms");
-        out.figure(prefix + "peak_rss", show["peak_rss_mb"], "MB");
-        out.figure(prefix + "late_p95", show["late_p95_ms"], "ms");
-        out.figure(prefix + "cpu_per_picture", show["cpu_per_picture_ms"], "ms");
-        out.figure(prefix + "go_cold", show["go_cold_ms"], "ms");
-        out.figure(prefix + "go_rested", show["go_rested_ms"], "ms");
-        results.modes[mode.name] = std::move(show);
+    const QString folder = showFolder(root, kind);
+    for (const ShowMode* mode : kind.huge ? pointersTo(kHugeModes) : pointersTo(kModes)) {
+        results.shows.emplace_back(mode, showFigures({"show", folder, mode->name}, results, mode->name,
+                                                     name + "_" + mode->name + "_", environment, out));
     }
-    if (fehInstalled()) {
+    if (!kind.huge) {
+        for (const ShowMode& mode : kModes) {
+            if (!mode.fit)
+                results.loaded.emplace_back(&mode,
+                                            showFigures({"show", folder, mode.name, "loaded"}, results,
+                                                        std::string("loaded_") + mode.name,
+                                                        "loaded_" + name + "_" + mode.name + "_", environment, out));
+        }
+    }
+    if (fehInstalled() && !kind.huge) {
         results.fehCpuMs = fehCpuPerPicture(fittedShowFiles(root, kind), kPaceMilliseconds);
         out.measured(results.fehCpuMs.has_value());
-        std::printf("%-11s %-13s %72.1f\n", kind.name, "feh", results.fehCpuMs.value_or(0));
-        out.figure(std::string(kind.name) + "_feh_cpu_per_picture", results.fehCpuMs.value_or(0), "ms");
+        std::printf("%-11s %-18s %72.1f\n", kind.name, "feh", results.fehCpuMs.value_or(0));
+        out.figure(name + "_feh_cpu_per_picture", results.fehCpuMs.value_or(0), "ms");
     }
     return results;
 }
 
-// The program's JPEG decode against libjpeg-turbo's own in the same run: whole, and fitted at the
-// scale the fitted decode chooses (its resampling to the screen included).
+// The program's JPEG decode against libjpeg-turbo's own in the same run: whole, fitted at the scale
+// the fitted decode chooses (its resampling to the screen included), and the part an own-size show
+// sees against the whole.
 void checkDecodeTargets(const std::vector<KindResults>& kinds)
 {
     for (const KindResults& k : kinds) {
-        if (!k.floor.count("decode_whole_median_ms"))
+        if (!k.floor.count("decode_fitted_median_ms"))
             continue;
         const std::string name = k.kind->name;
-        const double whole = k.floor.at("decode_whole_median_ms");
+        if (k.floor.count("decode_whole_median_ms")) {
+            const double whole = k.floor.at("decode_whole_median_ms");
+            target(format("%s whole decode %.1f ms <= 1.25 x libjpeg-turbo %.1f ms", name.c_str(), whole, k.floorMs),
+                   whole <= 1.25 * k.floorMs);
+        }
         const double fitted = k.floor.at("decode_fitted_median_ms");
         const double fittedFloor = k.floor.at("decode_fitted_floor_median_ms");
-        target(format("%s whole decode %.1f ms <= 1.25 x libjpeg-turbo %.1f ms", name.c_str(), whole, k.floorMs),
-               whole <= 1.25 * k.floorMs);
         target(format("%s fitted decode %.1f ms <= 1.15 x libjpeg-turbo at its scale %.1f ms", name.c_str(), fitted,
                       fittedFloor),
                fitted <= 1.15 * fittedFloor);
+        if (std::int64_t{k.kind->width} * k.kind->height >= 24'000'000) {
+            const double part = k.floor.at("decode_part_median_ms");
+            target(format("%s own-size decode of the centred 1920 x 1080 part %.1f ms <= 0.5 x libjpeg-turbo whole "
+                          "%.1f ms",
+                          name.c_str(), part, k.floorMs),
+                   part <= 0.5 * k.floorMs);
+        }
     }
 }
 
-// The highest of a figure over the kind's shows of one fit, or of both, and the show it came from.
-std::pair<double, const char*> worstOf(const KindResults& k, const char* figure, int fit = -1)
+// The highest of a figure over the shows of one fit, or of both, and the show it came from.
+std::pair<double, const char*> worstOf(const Shows& shows, const char* figure, int fit = -1)
 {
     std::pair<double, const char*> worst{0, ""};
-    for (const ShowMode& mode : kModes) {
-        const double value = k.modes.at(mode.name).at(figure);
-        if ((fit < 0 || fit == static_cast<int>(mode.fit)) && (!*worst.second || value > worst.first))
-            worst = {value, mode.name};
+    for (const auto& [mode, show] : shows) {
+        const double value = show.count(figure) ? show.at(figure) : 0;
+        if ((fit < 0 || fit == static_cast<int>(mode->fit)) && (!*worst.second || value > worst.first))
+            worst = {value, mode->name};
     }
     return worst;
 }
@@ -178,34 +222,47 @@ void checkShowTargets(const std::vector<KindResults>& kinds)
 {
     for (const KindResults& k : kinds) {
         const char* name = k.kind->name;
-        const auto atMost = [&](const char* what, const char* figure, double limit) {
-            const auto [value, mode] = worstOf(k, figure);
+        const auto atMost = [&](const Shows& shows, const char* what, const char* figure, double limit) {
+            const auto [value, mode] = worstOf(shows, figure);
             target(format("%s %s %.1f ms (worst, %s) <= %.0f ms", name, what, value, mode, limit), value <= limit);
         };
-        atMost("window frozen by a tick at 500 ms, p95,", "hold_p95_ms", 16);
-        atMost("whole tick until painted at 500 ms, median,", "tick_median_ms", 10);
-        atMost("painted off its timer period, p95,", "late_p95_ms", 20);
-        atMost("Go after 1 s rest to its picture painted", "go_rested_ms", 30);
-        // Cold, a picture costs its decode at the size it is drawn at, and little more.
+        for (const auto& [mode, show] : k.shows) {
+            const int shown = static_cast<int>(show.count("shown_ticks") ? show.at("shown_ticks") : 0);
+            target(format("%s %s showed a picture at %d of %d ticks", name, mode->name, shown, mode->ticks),
+                   shown == mode->ticks);
+        }
+        if (k.kind->huge) {
+            atMost(k.shows, "window frozen by a tick at 2 s, p95,", "hold_p95_ms", 16);
+        } else {
+            atMost(k.shows, "window frozen by a tick at 500 ms, p95,", "hold_p95_ms", 16);
+            atMost(k.shows, "whole tick until painted at 500 ms, median,", "tick_median_ms", 10);
+            atMost(k.shows, "painted off its timer period, p95,", "late_p95_ms", 20);
+            atMost(k.shows, "Go after 1 s rest to its picture painted", "go_rested_ms", 30);
+            atMost(k.loaded, "window frozen by a tick at 500 ms beside a busy core, p95,", "hold_p95_ms", 16);
+            atMost(k.loaded, "painted off its timer period beside a busy core, p95,", "late_p95_ms", 20);
+        }
+        // Cold, a picture costs the decode of the part of it that is drawn, and little more.
         for (const bool fit : {false, true}) {
-            const double floor = fit && k.floor.count("decode_fitted_floor_median_ms")
-                                     ? k.floor.at("decode_fitted_floor_median_ms")
-                                     : k.floorMs;
-            const auto [cold, mode] = worstOf(k, "go_cold_ms", fit);
-            target(format("%s cold Go %.1f ms (worst, %s) <= 1.2 x floor %.1f ms", name, cold, mode, floor),
-                   cold <= 1.2 * floor);
+            const char* floorFigure = fit ? "decode_fitted_floor_median_ms" : "decode_part_floor_median_ms";
+            const double floor = k.floor.count(floorFigure) ? k.floor.at(floorFigure) : k.floorMs;
+            const auto [cold, mode] = worstOf(k.shows, "go_cold_ms", fit);
+            target(format("%s cold Go %.1f ms (worst, %s) <= floor of the part decoded %.1f ms + 25 ms", name, cold,
+                          mode, floor),
+                   cold <= floor + 25);
         }
         // Decoded ahead, a picture's cost no longer shows in the tick: its CPU time is what compares.
         if (k.fehCpuMs) {
-            const auto [cpu, mode] = worstOf(k, "cpu_per_picture_ms", 1);
+            const auto [cpu, mode] = worstOf(k.shows, "cpu_per_picture_ms", 1);
             target(format("%s CPU per fitted picture %.1f ms (worst, %s) <= feh %.1f ms / 3", name, cpu, mode,
                           *k.fehCpuMs),
                    cpu * 3 <= *k.fehCpuMs);
         }
-        if (k.kind->width * k.kind->height >= 24'000'000) {
-            const auto [peak, own] = worstOf(k, "peak_rss_mb", 0);
-            target(format("%s show at own size, peak resident %.1f MB (worst, %s) <= 250 MB", name, peak, own),
-                   peak <= 250);
+        const std::int64_t pixels = std::int64_t{k.kind->width} * k.kind->height;
+        if (pixels >= 24'000'000) {
+            const double limit = pixels == 24'000'000 ? 100 : 250;
+            const auto [peak, own] = worstOf(k.shows, "peak_rss_mb", 0);
+            target(format("%s show at own size, peak resident %.1f MB (worst, %s) <= %.0f MB", name, peak, own, limit),
+                   peak <= limit);
         }
     }
 }
@@ -229,10 +286,9 @@ void reportMemory(const QString& root, const QProcessEnvironment& environment, R
                 const auto figure = [&run](const char* name) { return run.count(name) ? run.at(name) : 0.0; };
                 const double peak = figure("peak_show_rss_mb");
                 const double panel = figure("rss_panel_mb");
-                const std::string what =
-                    format("%s folder, %s, %s order: peak %.1f MB (panel %.1f, stopped %.1f)", folder,
-                           fit ? "fitted" : "own size", random ? "random" : "list", peak, panel,
-                           figure("peak_stopped_rss_mb"));
+                const std::string what = format("%s folder, %s, %s order: peak %.1f MB (panel %.1f, stopped %.1f)",
+                                                folder, fit ? "fitted" : "own size", random ? "random" : "list", peak,
+                                                panel, figure("peak_stopped_rss_mb"));
                 if (hostile)
                     target(what + " <= 400 MB", peak <= 400);
                 else if (fit)
@@ -248,6 +304,17 @@ void reportMemory(const QString& root, const QProcessEnvironment& environment, R
             }
         }
     }
+    // Only the part of each on the screen is decoded, so 200-megapixel photos cost little more.
+    const PictureKind& huge = *std::find_if(std::begin(kKinds), std::end(kKinds),
+                                            [](const PictureKind& kind) { return qstrcmp(kind.name, "jpeg200") == 0; });
+    const Figures run = runMeasurement({"memory", distinctFolder(root, huge), "own", "list"}, environment);
+    out.measured(!run.empty());
+    const double peak = run.count("peak_show_rss_mb") ? run.at("peak_show_rss_mb") : 0;
+    const double stopped = run.count("peak_stopped_rss_mb") ? run.at("peak_stopped_rss_mb") : 0;
+    target(format("%s photos, own size, list order: peak %.1f MB (stopped %.1f) <= 150 MB", huge.name, peak, stopped),
+           peak <= 150);
+    out.figure(format("memory_%s_own_seq_peak_rss", huge.name), peak, "MB");
+    out.figure(format("memory_%s_own_seq_stopped_peak_rss", huge.name), stopped, "MB");
 }
 
 }  // namespace
@@ -267,19 +334,20 @@ int report(const QString& root)
     if (!fehInstalled())
         std::printf("feh or Xvfb is not installed: Pixora's figures alone, without its peer\n");
 
-    std::printf("\nPer tick at 500 ms, ms (median / p95): the whole tick until painted, and the time the tick held "
+    std::printf("\nPer tick at 500 ms (2 s in the _2s shows; loaded_: beside a thread spinning on one of the cores), "
+                "ms (median / p95): the whole tick until painted, and the time the tick held "
                 "the UI thread; peak resident memory, MB; with the program's own timer, how far from its period a "
                 "picture is painted, early or late (p95); CPU time per picture; Go to its picture painted, cold "
                 "and after 1 s rest, ms; on a feh line, feh's CPU time per picture, its X server's included, "
                 "showing the fitted list-order show's pictures full screen at the same pace\n");
-    std::printf("%-11s %-13s %9s %17s %17s %8s %8s %8s %8s %8s\n", "kind", "mode", "floor", "whole tick", "UI held",
+    std::printf("%-11s %-18s %9s %17s %17s %8s %8s %8s %8s %8s\n", "kind", "mode", "floor", "whole tick", "UI held",
                 "peak MB", "late p95", "CPU/pic", "Go cold", "Go rest");
     std::vector<KindResults> kinds;
     for (const PictureKind& kind : kKinds)
         kinds.push_back(measureKind(root, kind, environment, out));
 
-    const PictureKind& largest = kKinds[2];
-    Figures memory = runMeasurement({"show", showFolder(root, largest), kMemoryShow.name}, environment);
+    const PictureKind& photos = kKinds[2];
+    Figures memory = runMeasurement({"show", showFolder(root, photos), kMemoryShow.name}, environment);
     Figures listing = runMeasurement({"listing", bigFolder(root)}, environment);
     out.measured(!memory.empty() && !listing.empty());
     std::vector<double> startups;
@@ -295,7 +363,7 @@ int report(const QString& root)
     const double growth = memory["rss_end_mb"] - memory["rss_tick50_mb"];
     std::printf("\n%d-tick fitted show of %s in list order: resident %.1f MB at tick 50, %.1f MB at tick %d; "
                 "peak %.1f MB\n",
-                kMemoryShow.ticks, largest.name, memory["rss_tick50_mb"], memory["rss_end_mb"], kMemoryShow.ticks,
+                kMemoryShow.ticks, photos.name, memory["rss_tick50_mb"], memory["rss_end_mb"], kMemoryShow.ticks,
                 memory["peak_rss_mb"]);
     std::printf("a folder of 20000 entries, %d of them pictures, into File1: %.1f ms (readdir, filter and sort "
                 "alone: %.1f ms)\n",
@@ -315,12 +383,11 @@ int report(const QString& root)
         checkShowTargets(kinds);
     }
     target(format("long show peak resident memory %.1f MB <= 100 MB", memory["peak_rss_mb"]),
-               memory["peak_rss_mb"] <= 100);
-    target(format("long show resident memory from tick 50 to tick 200: %+.1f MB, no growth", growth),
-               growth <= 1);
-    target(format("listing %.1f ms <= 3 x floor %.1f ms and < 60 ms", listing["listing_ms"],
-                      listing["listing_floor_ms"]),
-               listing["listing_ms"] <= 3 * listing["listing_floor_ms"] && listing["listing_ms"] < 60);
+           memory["peak_rss_mb"] <= 100);
+    target(format("long show resident memory from tick 50 to tick 200: %+.1f MB, no growth", growth), growth <= 1);
+    target(
+        format("listing %.1f ms <= 3 x floor %.1f ms and < 60 ms", listing["listing_ms"], listing["listing_floor_ms"]),
+        listing["listing_ms"] <= 3 * listing["listing_floor_ms"] && listing["listing_ms"] < 60);
     target(format("start-up %.1f ms < 300 ms", startupMs), startupMs < 300);
     reportMemory(root, environment, out);
     out.printFigures();
