@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 #include "platform/qt/pixels.h"
 
