@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QColorSpace>
 #include <QImage>
-#include <QLoggingCategory>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -17,6 +16,7 @@
 
 #include "hostile_files.h"
 #include "picture/colour/colour_profiles.h"
+#include "pixora_log.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/qt_picture_loader.h"
@@ -272,14 +272,8 @@ TEST_F(ColourProfiles, BrokenProfilesAreIgnored)
 // good one after it is converted at once, and the next picture with that profile waits no more.
 TEST_F(ColourProfiles, AProfileTooSlowToBuildIsTakenAsSrgbOnceAndHoldsUpNoOtherPicture)
 {
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
-                messages.append(text);
-        });
-    QLoggingCategory::setFilterRules("pixora.debug=true");
+    const PixoraLog log;
+    log.on();
     const QByteArray slow = slowProfile();
     const QColor stored(30, 90, 210);
     QImage image(16, 16, QImage::Format_RGB32);
@@ -288,12 +282,10 @@ TEST_F(ColourProfiles, AProfileTooSlowToBuildIsTakenAsSrgbOnceAndHoldsUpNoOtherP
     const QColor plain = shown(pictureFile(Container::Jpeg, stored, {}));
     const QColor good = shown(pictureFile(Container::Jpeg, stored, kAdobeRgb));
     const QColor second = shown(jpeg(image, slow, 4));
-    QLoggingCategory::setFilterRules({});
-    qInstallMessageHandler(previous);
     EXPECT_TRUE(near(first, stored)) << first.name().toStdString();
     EXPECT_TRUE(near(second, stored)) << second.name().toStdString();
     EXPECT_TRUE(near(good, reference(kAdobeRgb, plain, false))) << good.name().toStdString();
-    EXPECT_EQ(messages.filter("too slow").size(), 1) << messages.join("; ").toStdString();
+    EXPECT_EQ(log.said.filter("too slow").size(), 1) << log.said.join("; ").toStdString();
 }
 
 // Little CMS's own transform is the reference, for pairs where its arithmetic takes a turn of its

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -27,6 +26,7 @@
 #include "hostile_files.h"
 #include "picture/decode/picture_limits.h"
 #include "picture/loading/decode_budget.h"
+#include "pixora_log.h"
 #include "platform/failure.h"
 #include "platform/qt/decode_worker.h"
 #include "platform/qt/decoded_picture.h"
@@ -151,24 +151,16 @@ TEST_F(HostileShow, AFolderThatGoesAwayAndComesBackIsShownAsItIsNowAndASkipIsExp
     ASSERT_EQ(::rename(folder.c_str(), gone.c_str()), 0);
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
     write("d.bmp", hostile::solid(QSize(40, 10), Qt::blue, "BMP"));
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (type == QtDebugMsg && qstrcmp(context.category, "pixora") == 0)
-                messages.append(text);
-        });
+    const PixoraLog log;
     tick();
     EXPECT_EQ(form.File1.fileName(), "b.bmp");
     EXPECT_EQ(shownSize(), QSize(30, 20));
-    EXPECT_TRUE(messages.isEmpty());
-    QLoggingCategory::setFilterRules("pixora.debug=true");
+    EXPECT_TRUE(log.said.isEmpty());
+    log.on();
     tick();
-    QLoggingCategory::setFilterRules({});
-    qInstallMessageHandler(previous);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("slide tick: ")) << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains(QString::fromStdString(path("c.bmp")))) << messages[0].toStdString();
+    ASSERT_EQ(log.said.size(), 1);
+    EXPECT_TRUE(log.said[0].startsWith("slide tick: ")) << log.said[0].toStdString();
+    EXPECT_TRUE(log.said[0].contains(QString::fromStdString(path("c.bmp")))) << log.said[0].toStdString();
     tick();
     EXPECT_EQ(shownSize(), QSize(40, 10));
     QDir(QString::fromStdString(gone)).removeRecursively();
