@@ -1,5 +1,6 @@
 // Go: hide the panel, lift the pause, start a new random cycle when the last one is complete, and
-// show the first picture at once; while the panel waits, that picture is named for decoding ahead.
+// show the first picture at once, its period counted from then; while the panel waits, that picture
+// is named for decoding ahead.
 #include "panel/go.h"
 
 #include <exception>
@@ -28,6 +29,8 @@ void cmdGo_Click(Form1& f)
         state::clearRandomCycle(f.state);
     f.Timer1.setEnabled(true);
     Timer1_Timer(f);
+    // The first picture keeps the screen for a whole period, however long it took to load.
+    f.Timer1.setEnabled(true);
 }
 
 namespace panel {

@@ -90,9 +90,14 @@ struct FakeTextBox : FakeControl<platform::TextBox> {
 };
 
 struct FakeTimer : platform::Timer, Object {
-    explicit FakeTimer(int interval) : interval_(interval) {}
+    FakeTimer(int interval, Journal& journal) : interval_(interval), journal_(journal) {}
     bool enabled() const override { return enabled_; }
-    void setEnabled(bool on) override { enabled_ = on; }
+    void setEnabled(bool on) override
+    {
+        enabled_ = on;
+        if (on)
+            journal_.push_back("Timer.start");
+    }
     int interval() const override { return interval_; }
     void setInterval(int ms) override { interval_ = ms; }
     // One interval has passed: Tick is raised only while the timer is enabled, as on the desktop.
@@ -103,6 +108,7 @@ struct FakeTimer : platform::Timer, Object {
     }
     bool enabled_ = true;
     int interval_;
+    Journal& journal_;
 };
 
 // Sizes itself to the picture, as the program's picture box does.

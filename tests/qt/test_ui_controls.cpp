@@ -300,4 +300,18 @@ TEST_F(QtControls, SpeedBarIsMirroredAndChangesOnceForADropAndForEachKey)
     EXPECT_EQ(changes, 2);
 }
 
+// Go counts its first picture's period from the enabling that follows the picture's load.
+TEST_F(QtControls, EnablingARunningTimerStartsAFullInterval)
+{
+    auto& timer = desk.ui.timer("Timer1");
+    int ticks = 0;
+    timer.Tick.connect([&ticks] { ++ticks; });
+    timer.setInterval(1000);
+    QTest::qWait(600);
+    timer.setEnabled(true);
+    QTest::qWait(600);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks == 1; }));
+}
+
 }  // namespace

@@ -23,10 +23,13 @@ TEST_F(Panel, GoHidesThePanelAndStartsANewRandomCycleOnlyWhenTheLastOneIsComplet
     for (const int shownCount : {3, 2}) {
         f.state.mShownList = {"a.bmp"};
         f.state.gShownCount = shownCount;
+        ui.journal.clear();
         f.cmdGo.Click.raise();  // in list order, so the tick that follows only counts
         const bool cleared = shownCount == 3;
         EXPECT_EQ(f.state.mShownList.empty(), cleared);
         EXPECT_EQ(f.state.gShownCount, cleared ? 1 : shownCount + 1);
+        // The first picture's period starts once it is shown, not while it loads.
+        EXPECT_EQ(ui.journal.back(), "Timer.start");
     }
     expectPanel(false);
 }
