@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <utility>
 
 #include "picture/colour/colour_profiles.h"
@@ -56,7 +57,12 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     readJpegBand(s, part.top(), part.height(), band.bits(), band.bytesPerLine(), path,
                  [&conversion](int rows) { conversion.rowsDecoded(rows); });
     conversion.finish();
-    QImage image = band.copy(part.left() - columns.left, 0, part.width(), part.height());
+    // The part is the band without those columns: its own rows, not a copy into fresh memory.
+    auto kept = std::make_unique<QImage>(std::move(band));
+    QImage image(kept->bits() + skipped, part.width(), part.height(), kept->bytesPerLine(), kept->format(),
+                 [](void* owner) { delete static_cast<QImage*>(owner); }, kept.get());
+    if (!image.isNull())
+        kept.release();
     decoded.displayProfile = grey ? toDisplayColours(image, profile, s.deadline, true) : std::move(colours.destination);
     decoded.image = oriented(std::move(image), orientation);
     if (decoded.image.isNull())
