@@ -36,7 +36,9 @@ platform::PictureUse pictureUse(Form1& f)
 {
     if (f.chkReSize.value() != 0)
         return platform::PictureUse::Fitted;
-    const Placement placement = placementOfNextTick(f);
+    Unreported unreported;
+    ResumeNext rn(unreported);
+    const Placement placement = placementOfNextTick(f, rn);
     return {false, placement.horizontal, placement.vertical};
 }
 

@@ -55,15 +55,41 @@ constexpr Placement kUpperLeft{Anchor::Start, Anchor::Start};
 constexpr Placement kLowerRight{Anchor::End, Anchor::End};
 constexpr Placement kCentred{Anchor::Centre, Anchor::Centre};
 
+enum class Choice { Rotation, UpperLeft, LowerRight, Centred };
+
+// The boxes in the order the tick reads them; one that cannot be read counts as checked.
+Choice chosen(Form1& f, ResumeNext& rn)
+{
+    if (rn.test([&] { return f.chkRandomize.value() != 0; }))
+        return Choice::Rotation;
+    // Names and captions cross: chkLowerRight is "Upper Left of screen", chkUpperRight "Lower Right".
+    if (rn.test([&] { return f.chkLowerRight.value() != 0; }))
+        return Choice::UpperLeft;
+    if (rn.test([&] { return f.chkUpperRight.value() != 0; }))
+        return Choice::LowerRight;
+    return Choice::Centred;
+}
+
+Placement placementOf(Choice choice, int cornerStep)
+{
+    switch (choice) {
+    case Choice::Rotation:
+        return kCorners[cornerStep];
+    case Choice::UpperLeft:
+        return kUpperLeft;
+    case Choice::LowerRight:
+        return kLowerRight;
+    case Choice::Centred:
+        break;
+    }
+    return kCentred;
+}
+
 }  // namespace
 
-Placement placementOfNextTick(Form1& f)
+Placement placementOfNextTick(Form1& f, ResumeNext& rn)
 {
-    if (f.chkRandomize.value() != 0)
-        return kCorners[f.state.mCornerStep];
-    if (f.chkLowerRight.value() != 0)
-        return kUpperLeft;
-    return f.chkUpperRight.value() != 0 ? kLowerRight : kCentred;
+    return placementOf(chosen(f, rn), f.state.mCornerStep);
 }
 
 void wrapIndex(Form1& f, ResumeNext& rn)
@@ -78,19 +104,13 @@ void wrapIndex(Form1& f, ResumeNext& rn)
 void placeWindows(Form1& f, ResumeNext& rn)
 {
     state::ShowState& s = f.state;
-    if (rn.test([&] { return f.chkRandomize.value() != 0; })) {
-        place(f, rn, kCorners[s.mCornerStep]);
-        rn.step([&] { s.mCornerStep = checked::increment(s.mCornerStep); });
-        if (rn.test([&] { return s.mCornerStep == 4; }))
-            rn.step([&] { s.mCornerStep = 0; });
-    } else if (rn.test([&] { return f.chkLowerRight.value() != 0; })) {
-        // Names and captions cross: chkLowerRight is "Upper Left of screen", chkUpperRight "Lower Right".
-        place(f, rn, kUpperLeft);
-    } else if (rn.test([&] { return f.chkUpperRight.value() != 0; })) {
-        place(f, rn, kLowerRight);
-    } else {
-        place(f, rn, kCentred);
-    }
+    const Choice choice = chosen(f, rn);
+    place(f, rn, placementOf(choice, s.mCornerStep));
+    if (choice != Choice::Rotation)
+        return;
+    rn.step([&] { s.mCornerStep = checked::increment(s.mCornerStep); });
+    if (rn.test([&] { return s.mCornerStep == 4; }))
+        rn.step([&] { s.mCornerStep = 0; });
 }
 
 }  // namespace engine

@@ -14,9 +14,9 @@ struct Placement {
     platform::Anchor vertical;
 };
 
-// Where the placement options put the windows on the tick that runs next; throws Failure when an
-// option cannot be read.
-Placement placementOfNextTick(Form1& f);
+// Where the placement options put the windows on the tick that runs next, reading them as the tick
+// does.
+Placement placementOfNextTick(Form1& f, ResumeNext& rn);
 
 void wrapIndex(Form1& f, ResumeNext& rn);
 void placeWindows(Form1& f, ResumeNext& rn);
