@@ -29,8 +29,10 @@ void cmdGo_Click(Form1& f)
         state::clearRandomCycle(f.state);
     f.Timer1.setEnabled(true);
     Timer1_Timer(f);
-    // The first picture keeps the screen for a whole period, however long it took to load.
-    f.Timer1.setEnabled(true);
+    // The first picture keeps the screen for a whole period, however long it took to load; a show its
+    // tick ended stays ended.
+    if (f.Timer1.enabled())
+        f.Timer1.setEnabled(true);
 }
 
 namespace panel {

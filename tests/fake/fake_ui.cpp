@@ -53,7 +53,7 @@ std::unique_ptr<Object> FakeUi::makeControl(const platform::ControlDesign& d)
     case ControlKind::DriveList: return std::make_unique<FakeDriveList>();
     case ControlKind::TextBox: return std::make_unique<FakeTextBox>(d.text);
     case ControlKind::FileList: return std::make_unique<FakeFileList>(folders, d.text);
-    case ControlKind::Timer: return std::make_unique<FakeTimer>(d.value, journal);
+    case ControlKind::Timer: return std::make_unique<FakeTimer>(d.name, d.value, journal);
     case ControlKind::PictureBox: return std::make_unique<FakePictureBox>(d.width, d.height);
     case ControlKind::CheckBox: return std::make_unique<FakeCheckBox>(0, 0, 2);
     case ControlKind::Label: return std::make_unique<FakeLabel>(d.text);

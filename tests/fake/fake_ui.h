@@ -90,13 +90,16 @@ struct FakeTextBox : FakeControl<platform::TextBox> {
 };
 
 struct FakeTimer : platform::Timer, Object {
-    FakeTimer(int interval, Journal& journal) : interval_(interval), journal_(journal) {}
+    FakeTimer(std::string name, int interval, Journal& journal)
+        : name_(std::move(name)), interval_(interval), journal_(journal)
+    {
+    }
     bool enabled() const override { return enabled_; }
     void setEnabled(bool on) override
     {
         enabled_ = on;
         if (on)
-            journal_.push_back("Timer.start");
+            journal_.push_back(name_ + ".start");
     }
     int interval() const override { return interval_; }
     void setInterval(int ms) override { interval_ = ms; }
@@ -107,6 +110,7 @@ struct FakeTimer : platform::Timer, Object {
             Tick.raise();
     }
     bool enabled_ = true;
+    std::string name_;
     int interval_;
     Journal& journal_;
 };

@@ -29,7 +29,7 @@ TEST_F(Panel, GoHidesThePanelAndStartsANewRandomCycleOnlyWhenTheLastOneIsComplet
         EXPECT_EQ(f.state.mShownList.empty(), cleared);
         EXPECT_EQ(f.state.gShownCount, cleared ? 1 : shownCount + 1);
         // The first picture's period starts once it is shown, not while it loads.
-        EXPECT_EQ(ui.journal.back(), "Timer.start");
+        EXPECT_EQ(ui.journal.back(), "Timer1.start");
     }
     expectPanel(false);
 }
