@@ -61,8 +61,9 @@ DecodedFile decodeJpegRegion(QIODevice& device, const std::string& path, QRect s
     auto kept = std::make_unique<QImage>(std::move(band));
     QImage image(kept->bits() + skipped, part.width(), part.height(), kept->bytesPerLine(), kept->format(),
                  [](void* owner) { delete static_cast<QImage*>(owner); }, kept.get());
-    if (!image.isNull())
-        kept.release();
+    if (image.isNull())
+        throw Failure("out of memory for " + path);
+    kept.release();
     decoded.displayProfile = grey ? toDisplayColours(image, profile, s.deadline, true) : std::move(colours.destination);
     decoded.image = oriented(std::move(image), orientation);
     if (decoded.image.isNull())

@@ -113,7 +113,7 @@ DecodePlan planPartDecode(const std::string& path, const PartOnScreen& partOf)
     // pixel before its last row.
     if (part == QRect(QPoint(), header.natural))
         part = QRect();
-    return {pixelBytes(part.size()), decodeTimeBudget(header.natural), part};
+    return {partBytes(part.size()), decodeTimeBudget(header.natural), part};
 }
 
 }  // namespace platform::qt

@@ -22,6 +22,13 @@ inline std::int64_t pixelBytes(QSize size)
     return size.isEmpty() ? 0 : std::int64_t{4} * size.width() * size.height();
 }
 
+// A part decoded alone keeps a few columns more than its own: a JPEG's rows start at a whole block, up
+// to 31 columns before the part, with one more on each side.
+inline std::int64_t partBytes(QSize part)
+{
+    return part.isEmpty() ? 0 : pixelBytes(QSize(part.width() + 33, part.height()));
+}
+
 // Memory reserved for decoded pixels, counted against the budget for as long as the charge lives. A
 // charge is reserved before the memory is allocated, so that threads reserving at once never
 // overrun the budget together; its holder gives back what it does not use.

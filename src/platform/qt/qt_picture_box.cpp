@@ -97,7 +97,7 @@ private:
     {
         forgetPart();
         asked_ = part;
-        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(pixelBytes(part.size()));
+        std::optional<BudgetCharge> reserved = BudgetCharge::tryReserve(partBytes(part.size()));
         if (!reserved)
             return;
         auto charge = std::make_shared<BudgetCharge>(std::move(*reserved));
