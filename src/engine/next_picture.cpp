@@ -34,10 +34,10 @@ std::string picturePath(Form1& f, ResumeNext& rn, const std::function<std::strin
 
 platform::PictureUse pictureUse(Form1& f)
 {
-    if (f.chkReSize.value() != 0)
-        return platform::PictureUse::Fitted;
     Unreported unreported;
     ResumeNext rn(unreported);
+    if (rn.test([&] { return f.chkReSize.value() != 0; }))
+        return platform::PictureUse::Fitted;
     const Placement placement = placementOfNextTick(f, rn);
     return {false, placement.horizontal, placement.vertical};
 }

@@ -19,7 +19,7 @@ class ResumeNext;
 // name cannot be read.
 std::string picturePath(Form1& f, ResumeNext& rn, const std::function<std::string()>& name);
 
-// For the tick that runs next, as its options stand; throws Failure when the fit box cannot be read.
+// For the tick that runs next, as its options stand and as the tick reads them.
 platform::PictureUse pictureUse(Form1& f);
 
 // The path the next tick would load if it ran with state s, from File1's selection and the draws
