@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "platform/desktop/qt_session.h"
 
 namespace {
@@ -30,9 +32,14 @@ public:
         return calls_;
     }
 
+    // The next Inhibit takes the service off the bus before its reply goes out.
+    std::atomic<bool> leaveWhileGranting{false};
+
 public slots:
     uint Inhibit(const QString& application, const QString& reason)
     {
+        if (leaveWhileGranting.exchange(false))
+            QDBusConnection("screensaver").unregisterService("org.freedesktop.ScreenSaver");
         QMutexLocker lock(&mutex_);
         calls_ += QStringLiteral("Inhibit %1, %2 -> %3. ").arg(application, reason).arg(++cookies_);
         return cookies_;
@@ -161,6 +168,17 @@ TEST_F(Screensaver, OneIsHeldOncePerRunReleasedOnStopEvenBeforeTheReplyAndAtTheE
         session.setShowRunning(true);
         ASSERT_TRUE(QTest::qWaitFor([&] { return fake.calls().endsWith("-> 4. "); }, 10000));
         withdrawScreensaver();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend "; }, 10000));
+    }
+    EXPECT_EQ(x11, "suspend lift ");
+
+    x11.clear();
+    ASSERT_TRUE(QDBusConnection("screensaver").registerService("org.freedesktop.ScreenSaver"));
+    fake.leaveWhileGranting = true;
+    {
+        // It leaves as it grants the hold: the notice comes before the hold does.
+        QtSession session(bus(), suspendX11);
+        session.setShowRunning(true);
         ASSERT_TRUE(QTest::qWaitFor([&] { return x11 == "suspend "; }, 10000));
     }
     EXPECT_EQ(x11, "suspend lift ");

@@ -39,6 +39,7 @@ QtSession::QtSession(QDBusConnection bus, std::function<bool(bool)> suspendX11)
 {
     // A screensaver that goes away takes its holds with it, and the show would blank.
     QObject::connect(&serviceWatcher_, &QDBusServiceWatcher::serviceUnregistered, &replies_, [this] {
+        leftWhileAsking_ = asking_;
         if (!cookie_)
             return;
         cookie_.reset();
@@ -55,7 +56,7 @@ QtSession::~QtSession()
         asking_ = false;
         pending_->waitForFinished();
         const QDBusPendingReply<uint> reply = *pending_;
-        if (reply.isValid())
+        if (reply.isValid() && !leftWhileAsking_)
             cookie_ = reply.value();
     }
     if (!cookie_)
@@ -100,10 +101,11 @@ void QtSession::inhibit()
         watcher->deleteLater();
         asking_ = false;
         const QDBusPendingReply<uint> reply = *watcher;
-        if (reply.isValid())
+        const bool left = std::exchange(leftWhileAsking_, false);
+        if (reply.isValid() && !left)
             cookie_ = reply.value();
         else if (running_)
-            fallBack(reply.error().message());
+            fallBack(left ? QStringLiteral("it left the bus during the show") : reply.error().message());
         if (!running_)
             release();
     });

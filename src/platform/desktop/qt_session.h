@@ -38,6 +38,8 @@ private:
     bool running_ = false;
     // Between an Inhibit call and its reply; the reply decides what follows.
     bool asking_ = false;
+    // The screensaver left while asked: a hold it still grants is gone with it.
+    bool leftWhileAsking_ = false;
     std::optional<uint> cookie_;
     std::optional<QDBusPendingCall> pending_;
     bool x11Suspended_ = false;
