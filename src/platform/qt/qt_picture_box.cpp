@@ -5,7 +5,6 @@
 #include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QThreadPool>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "platform/qt/click_surface.h"
 #include "platform/qt/decoded_picture.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/pool_task.h"
 #include "platform/qt/qt_picture.h"
 
 namespace platform::qt {
@@ -105,7 +105,7 @@ private:
         pending->receiver = this;
         pending_ = pending;
         // The application waits for its pool's threads as it ends, after the boxes have cancelled theirs.
-        QThreadPool::globalInstance()->start([pending, picture, part, charge] {
+        startOnPool([pending, picture, part, charge] {
             const QImage image = picture->decodePart(part, &pending->cancelled);
             const std::lock_guard lock(pending->mutex);
             PictureSurface* receiver = pending->receiver;
