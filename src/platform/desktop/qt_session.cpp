@@ -24,6 +24,12 @@ QString screenSaverService()
     return QStringLiteral("org.freedesktop.ScreenSaver");
 }
 
+// Why a hold is gone when the screensaver leaves the bus.
+QString leftTheBus()
+{
+    return QStringLiteral("it left the bus during the show");
+}
+
 QDBusMessage screenSaverCall(const QString& method)
 {
     return QDBusMessage::createMethodCall(screenSaverService(), QStringLiteral("/org/freedesktop/ScreenSaver"),
@@ -43,7 +49,7 @@ QtSession::QtSession(QDBusConnection bus, std::function<bool(bool)> suspendX11)
         if (!cookie_)
             return;
         cookie_.reset();
-        fallBack(QStringLiteral("it left the bus during the show"));
+        fallBack(leftTheBus());
     });
 }
 
@@ -105,7 +111,7 @@ void QtSession::inhibit()
         if (reply.isValid() && !left)
             cookie_ = reply.value();
         else if (running_)
-            fallBack(left ? QStringLiteral("it left the bus during the show") : reply.error().message());
+            fallBack(left ? leftTheBus() : reply.error().message());
         if (!running_)
             release();
     });
